@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tavrin {
+
+// Raised when a month's date text cannot be interpreted. The model never
+// shows anything nor ends the process: its owner decides what the user sees.
+class LanguageError : public std::runtime_error
+{
+public:
+    LanguageError() : std::runtime_error("Language error") {}
+};
+
+// The values the year view is drawn from, owned by the window. Month-indexed
+// arrays hold January at 0; the operations take month numbers 1 to 12.
+class DateModel
+{
+public:
+    using DateInterpreter =
+        std::function<std::optional<std::chrono::year_month_day>(std::string_view)>;
+
+    DateModel();
+
+    std::array<std::string, 12> MonthNames;
+    std::string YearText;
+    std::array<std::int16_t, 12> StartCell{};
+    std::int16_t DaysInMonth = 0;
+    std::int16_t DayCounter = 0;
+
+    // Sets DaysInMonth for the named month of YearText and, for a name of the
+    // month table, that month's StartCell. A name that matches nothing exactly
+    // leaves DaysInMonth 0 and touches no StartCell. Throws LanguageError when
+    // the month's date cannot be interpreted.
+    void MonthGeometry(std::string name);
+
+    // Stores in StartCell the Saturday-first column (0 to 6) of day 1 of the
+    // month. On failure StartCell stays 0 and LanguageError is thrown.
+    void FirstColumnOfMonth(int month);
+
+    std::int16_t& startCell(int month) { return StartCell.at(static_cast<std::size_t>(month - 1)); }
+    const std::string& monthName(int month) const
+    {
+        return MonthNames.at(static_cast<std::size_t>(month - 1));
+    }
+
+    // How date texts are read; replaceable so tests can force a rejection.
+    void setDateInterpreter(DateInterpreter interpreter);
+
+private:
+    bool isLeapYear() const;
+
+    DateInterpreter interpretDate_;
+};
+
+} // namespace tavrin

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace tavrin {
+
+// The English month names, January first. They are both what the window
+// stores in MonthNames and the keys MonthGeometry matches, whatever the
+// user's language settings are.
+inline constexpr std::array<std::string_view, 12> kMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// Length of each month; February's entry is its common-year length.
+inline constexpr std::array<std::int16_t, 12> kMonthLengths{31, 28, 31, 30, 31, 30,
+                                                            31, 31, 30, 31, 30, 31};
+
+inline constexpr int kFebruary = 2;
+
+} // namespace tavrin
