@@ -38,7 +38,8 @@ public:
     // Sets DaysInMonth for the named month of YearText and, for a name of the
     // month table, that month's StartCell. A name that matches nothing exactly
     // leaves DaysInMonth 0 and touches no StartCell. Throws LanguageError when
-    // the month's date cannot be interpreted.
+    // the month's date cannot be interpreted, and for February also when
+    // YearText does not read as a number (before its column is computed).
     void MonthGeometry(std::string name);
 
     // Stores in StartCell the Saturday-first column (0 to 6) of day 1 of the

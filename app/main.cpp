@@ -1,0 +1,37 @@
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// While the toolkit connects to the display, its complaints are held back:
+// where no display can be opened the user gets one plain line and an exit
+// status instead of a stack of plugin messages and a core dump.
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs("tavrin: cannot open a display; start the planner inside a graphical "
+                   "session (is DISPLAY set?)\n",
+                   stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    if (type != QtDebugMsg && !message.contains(QLatin1String("could not connect to display")))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QtMessageHandler standard = qInstallMessageHandler(startupMessages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(standard);
+    QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tavrin.Tavrin"));
+
+    tavrin::MainWindow window;
+    window.show();
+    return app.exec();
+}

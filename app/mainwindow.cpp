@@ -1,0 +1,187 @@
+#include "mainwindow.h"
+
+#include "monthtable.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <iostream>
+
+namespace tavrin {
+namespace {
+
+constexpr int kLastYear = 3000;
+constexpr double kPrintScale = 3.0;
+
+unsigned dayOfMonth(const Clock& clock)
+{
+    return static_cast<unsigned>(clock().day());
+}
+
+} // namespace
+
+MainWindow::MainWindow(Services services) : services_(std::move(services))
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/tavrin/icons/tavrin-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/tavrin/icons/tavrin-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    connect(SpinButton1, &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
+    connect(SpinButton1, &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);
+    connect(Command1, &PushButton::mouseDown, this, &MainWindow::Command1_MouseDown);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::focusWindowChanged);
+}
+
+float MainWindow::bannerLeft(double outerWidth, double bannerWidth)
+{
+    return static_cast<float>(outerWidth / 2.0 - bannerWidth / 2.0);
+}
+
+void MainWindow::Form_Load()
+{
+    // Registering the original spin control's component library has no
+    // counterpart here: our spin control is part of the program.
+    Image1->hide();
+    const double outerWidth = static_cast<double>(frameGeometry().width()) * kTwipsPerPixel;
+    Image1->setLeft(bannerLeft(outerWidth, Image1->pictureWidthTwips()));
+    applyBannerSchedule();
+
+    const auto centreInArial = [](Label* cell) {
+        cell->setAlignment(Qt::AlignCenter);
+        QFont font = cell->font();
+        font.setFamily(QString::fromLatin1(kDayCellLoadedFace.family));
+        cell->setFont(font);
+    };
+    for (int index = 0; index < kCellsPerMonth; ++index)
+        for (const int month : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+            centreInArial(Txt(month).at(index));
+    for (const int index : cellIndexes(2))
+        centreInArial(Txt(2).at(index));
+}
+
+void MainWindow::Form_Activate()
+{
+    auto& names = model().MonthNames;
+    std::ranges::copy(kMonthNames, names.begin());
+    SpinButton1->setMax(kLastYear);
+    SpinButton1->setValue(static_cast<int>(services_.clock().year()));
+    showSelectedYear();
+}
+
+void MainWindow::SpinButton1_SpinUp()
+{
+    showSelectedYear();
+}
+
+void MainWindow::SpinButton1_SpinDown()
+{
+    showSelectedYear();
+}
+
+void MainWindow::showSelectedYear()
+{
+    yearBox()->setText(QString::number(SpinButton1->Value()));
+    model().YearText = std::to_string(SpinButton1->Value());
+    renderOrEnd();
+}
+
+void MainWindow::renderOrEnd()
+{
+    try {
+        RenderYear();
+    } catch (const LanguageError&) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tavrin"),
+                        QStringLiteral("Language error"), QMessageBox::Ok, this);
+        box.exec();
+        ended_ = true;
+        services_.endProgram();
+    }
+}
+
+void MainWindow::applyBannerSchedule()
+{
+    // Two independent tests that can only show the banner, each reading the
+    // clock afresh.
+    if (const auto day = dayOfMonth(services_.clock); day >= 1 && day <= 7)
+        Image1->show();
+    if (const auto day = dayOfMonth(services_.clock); day >= 16 && day <= 24)
+        Image1->show();
+}
+
+void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)
+{
+    try {
+        FRMyEAR->hide();
+        Image1->hide();
+        Label1->setText(QString::number(SpinButton1->Value()) + QStringLiteral(" Tavrin"));
+        Command1->hide();
+        SpinButton1->hide();
+        services_.printer->print(printImage());
+    } catch (const std::exception& error) {
+        // No message box, as ever, but the reason is not swallowed either.
+        std::cerr << "tavrin: nothing was printed: " << error.what() << std::endl;
+    }
+    applyBannerSchedule();
+    FRMyEAR->show();
+    Command1->show();
+    SpinButton1->show();
+    Label1->clear();
+}
+
+QImage MainWindow::printImage() const
+{
+    QImage image(size() * kPrintScale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(kPrintScale);
+    image.fill(Qt::white);
+    const_cast<MainWindow*>(this)->render(&image);
+    return image;
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    YearView::showEvent(event);
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    // The first activation also runs where the window system never activates
+    // the window (no window manager, focus-stealing prevention).
+    if (!firstActivationDone_)
+        QTimer::singleShot(0, this, &MainWindow::activateOnce);
+}
+
+void MainWindow::activateOnce()
+{
+    if (firstActivationDone_)
+        return;
+    firstActivationDone_ = true;
+    Form_Activate();
+}
+
+void MainWindow::focusWindowChanged(QWindow* now)
+{
+    if (ended_)
+        return; // only reached where ending the program is stubbed out
+    if (!now)
+        return; // another program took the focus
+    const QWindow* previous = lastFocusWindow_;
+    lastFocusWindow_ = now;
+    if (now != windowHandle())
+        return;
+    if (!firstActivationDone_)
+        activateOnce();
+    else if (previous && previous != now)
+        Form_Activate(); // back from another window of this program
+}
+
+} // namespace tavrin

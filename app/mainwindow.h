@@ -1,0 +1,64 @@
+#pragma once
+
+#include "clock.h"
+#include "printing.h"
+#include "yearview.h"
+
+#include <QPointer>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+class QWindow;
+
+namespace tavrin {
+
+// What the window takes from outside; the defaults are the real ones.
+struct WindowServices
+{
+    Clock clock = localToday;
+    std::shared_ptr<PageSink> printer = std::make_shared<DefaultPrinter>();
+    // Ends the program after "Language error"; must not return in use.
+    std::function<void()> endProgram = [] { std::_Exit(EXIT_FAILURE); };
+};
+
+// The planner's window with its behaviour: start-up, year selection and
+// printing. Everything runs on the event loop's thread, one handler at a time.
+class MainWindow : public YearView
+{
+    Q_OBJECT
+public:
+    using Services = WindowServices;
+
+    explicit MainWindow(Services services = {});
+
+    void Form_Load();
+    void Form_Activate();
+    void SpinButton1_SpinUp();
+    void SpinButton1_SpinDown();
+    void Command1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
+
+    // The banner's left edge for the window's outer width, both in twips.
+    static float bannerLeft(double outerWidth, double bannerWidth);
+
+    // The page a print hands to the printer: the client area as it is now.
+    QImage printImage() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showSelectedYear();
+    void renderOrEnd();
+    void applyBannerSchedule();
+    void focusWindowChanged(QWindow* now);
+    void activateOnce();
+
+    Services services_;
+    bool loaded_ = false;
+    bool firstActivationDone_ = false;
+    bool ended_ = false;
+    QPointer<QWindow> lastFocusWindow_;
+};
+
+} // namespace tavrin

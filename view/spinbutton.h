@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QWidget>
+
+namespace tavrin {
+
+// One arrow of the spin control: a button face with a black triangle.
+class ArrowButton : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    ArrowButton(QWidget* parent, Qt::ArrowType direction);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Qt::ArrowType direction_;
+};
+
+// A vertical pair of arrows holding a whole-number Value within Min..Max.
+// A press on an arrow steps Value by SmallChange, then reports SpinUp or
+// SpinDown; a held arrow repeats after 5 x Delay, then every Delay ms.
+// Setting Value from code reports nothing.
+class SpinButton : public QWidget
+{
+    Q_OBJECT
+public:
+    SpinButton(QWidget* parent, const QString& name);
+
+    int Value() const { return value_; }
+    void setValue(int value);
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    void setMax(int max);
+    int SmallChange() const { return smallChange_; }
+    int Delay() const { return delay_; }
+
+    ArrowButton* upArrow() const { return up_; }
+    ArrowButton* downArrow() const { return down_; }
+
+signals:
+    void SpinUp();
+    void SpinDown();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void stepUp();
+    void stepDown();
+
+    ArrowButton* up_;
+    ArrowButton* down_;
+    int value_ = 0;
+    int min_ = 0;
+    int max_ = 0;
+    int smallChange_ = 1;
+    int delay_ = 50;
+};
+
+} // namespace tavrin

@@ -1,0 +1,158 @@
+#include "toolkit.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace tavrin {
+
+QColor toQColor(Colour bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+Colour fromQColor(const QColor& colour)
+{
+    return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8
+           | static_cast<Colour>(colour.blue()) << 16;
+}
+
+QColor windowBackgroundColour()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+
+QColor windowTextColour()
+{
+    return QApplication::palette().color(QPalette::Text);
+}
+
+void setBackColor(QWidget* control, const QColor& colour)
+{
+    // Skipping an unchanged colour keeps a re-render from repainting cells
+    // that already look right.
+    if (control->autoFillBackground() && backColor(control) == colour)
+        return;
+    QPalette palette = control->palette();
+    palette.setColor(control->backgroundRole(), colour);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+QColor backColor(const QWidget* control)
+{
+    return control->palette().color(QPalette::Active, control->backgroundRole());
+}
+
+void setTextColor(QWidget* control, const QColor& colour, WhenDisabled disabled)
+{
+    QPalette palette = control->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, control->foregroundRole(), colour);
+    if (disabled == WhenDisabled::SameColour)
+        palette.setColor(QPalette::Disabled, control->foregroundRole(), colour);
+    control->setPalette(palette);
+}
+
+QFont makeFont(const FontSpec& spec)
+{
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPointSizeF(spec.pointSize);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QString elementName(const QString& array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
+
+Label::Label(QWidget* parent, const QString& name) : QLabel(parent)
+{
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+TextBox::TextBox(QWidget* parent, const QString& name, const QString& text)
+    : QLineEdit(text, parent)
+{
+    setObjectName(name);
+    setFrame(false);
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Headers are one pitch wide: give their text the whole box rather than
+    // the line edit's usual inner margin, so "Wed" is not clipped.
+    setTextMargins(-2, 0, -2, 0);
+    setCursor(Qt::ArrowCursor);
+}
+
+Panel::Panel(QWidget* parent, const QString& name, Colour back) : QWidget(parent)
+{
+    setObjectName(name);
+    setBackColor(this, toQColor(back));
+}
+
+PushButton::PushButton(QWidget* parent, const QString& name, const QString& caption)
+    : QPushButton(caption, parent)
+{
+    setObjectName(name);
+}
+
+void PushButton::mousePressEvent(QMouseEvent* event)
+{
+    QPushButton::mousePressEvent(event);
+    emit mouseDown(event->button(), event->modifiers(), event->position());
+}
+
+Picture::Picture(QWidget* parent, const QString& name, const QPixmap& picture)
+    : QWidget(parent), picture_(picture)
+{
+    setObjectName(name);
+    resize(picture_.deviceIndependentSize().toSize());
+}
+
+void Picture::setLeft(float twips)
+{
+    left_ = twips;
+    move(static_cast<int>(std::lround(twips / kTwipsPerPixel)), y());
+}
+
+int Picture::pictureWidthTwips() const
+{
+    return width() * kTwipsPerPixel;
+}
+
+void Picture::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+Line::Line(QWidget* parent, const QString& name, const TwipLine& line) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(line.toPixels());
+    setBackColor(this, windowTextColour());
+}
+
+} // namespace tavrin

@@ -1,0 +1,121 @@
+#pragma once
+
+// The thin layer between the planner and Qt Widgets: the kinds of control the
+// window is made of, and the few property operations the planner asks of them.
+
+#include "layouttables.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+#include <map>
+
+namespace tavrin {
+
+// A control array: index -> element. Indexes may have gaps.
+template <class Control>
+using ControlArray = std::map<int, Control*>;
+
+QColor toQColor(Colour bgr);
+Colour fromQColor(const QColor& colour);
+
+// The platform's colours for window content (normally white and black).
+QColor windowBackgroundColour();
+QColor windowTextColour();
+
+// BackColor: the background the control fills itself with, shown at once.
+void setBackColor(QWidget* control, const QColor& colour);
+QColor backColor(const QWidget* control);
+// Text colour of enabled controls; a disabled control keeps the platform's
+// disabled look unless told otherwise.
+enum class WhenDisabled { PlatformLook, SameColour };
+void setTextColor(QWidget* control, const QColor& colour,
+                  WhenDisabled disabled = WhenDisabled::PlatformLook);
+
+QFont makeFont(const FontSpec& spec);
+
+// Name of an element of a control array: Txt1(17), WDay(8).
+QString elementName(const QString& array, int index);
+
+// A caption-only control; day cells and the title label.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent, const QString& name);
+
+signals:
+    // A left-button click: press and release on the control.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A single-line text box that only displays: flat, read-only, no caret, out of
+// the Tab chain, deaf to the mouse.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    TextBox(QWidget* parent, const QString& name, const QString& text);
+};
+
+// A container that fills itself with its BackColor.
+class Panel : public QWidget
+{
+    Q_OBJECT
+public:
+    Panel(QWidget* parent, const QString& name, Colour back);
+};
+
+// A push button that reports a press of any mouse button.
+class PushButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    PushButton(QWidget* parent, const QString& name, const QString& caption);
+
+signals:
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A picture shown at its natural size. Its left edge is a fractional twip
+// value; the widget stands at the nearest pixel.
+class Picture : public QWidget
+{
+    Q_OBJECT
+public:
+    Picture(QWidget* parent, const QString& name, const QPixmap& picture);
+
+    float Left() const { return left_; }
+    void setLeft(float twips);
+    int pictureWidthTwips() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+    float left_ = 0;
+};
+
+// A one-pixel line in the window text colour.
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    Line(QWidget* parent, const QString& name, const TwipLine& line);
+};
+
+} // namespace tavrin

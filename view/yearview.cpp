@@ -1,0 +1,109 @@
+#include "yearview.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <algorithm>
+
+namespace tavrin {
+namespace {
+
+TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const TwipRect& place,
+                     const FontSpec& font, Colour back, const QColor& textColour)
+{
+    auto* box = new TextBox(parent, elementName(QStringLiteral("WDay"), index), text);
+    box->setGeometry(place.toPixels());
+    box->setFont(makeFont(font));
+    box->setAlignment(Qt::AlignCenter);
+    setBackColor(box, toQColor(back));
+    setTextColor(box, textColour);
+    return box;
+}
+
+} // namespace
+
+YearView::YearView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tavrin"));
+    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+    setFont(makeFont(kWindowFont));
+    setBackColor(this, toQColor(kWhite));
+
+    for (const auto& row : kMonthPanels)
+        buildMonthPanel(row);
+    buildOtherControls();
+}
+
+void YearView::buildMonthPanel(const MonthPanelRow& row)
+{
+    auto* panel = new Panel(this, QString::fromLatin1(row.panelName), kBlack);
+    panel->setGeometry(TwipRect{row.left, row.top, kPanelWidth, kPanelHeight}.toPixels());
+    panels_.at(static_cast<std::size_t>(row.month - 1)) = panel;
+
+    wday_[row.titleIndex] = makeTextBox(panel, row.titleIndex, QString::fromLatin1(row.title),
+                                        kTitleBox, kTitleFont, kDarkGrey, toQColor(kWhite));
+    for (int column = 0; column < kCellsPerRow; ++column) {
+        auto place = kHeaderBox;
+        place.left = kHeaderPitch * column;
+        const int index = row.headerIndexes.at(static_cast<std::size_t>(column));
+        wday_[index] = makeTextBox(panel, index,
+                                   QString::fromLatin1(kWeekdayHeaders.at(static_cast<std::size_t>(column))),
+                                   place, kHeaderFont, kSilver, windowTextColour());
+    }
+
+    const bool whiteCell17 = std::ranges::find(kWhiteCell17Months, row.month) != kWhiteCell17Months.end();
+    const QString arrayName = QStringLiteral("Txt%1").arg(row.month);
+    auto& cells = txt_.at(static_cast<std::size_t>(row.month - 1));
+    for (const int index : cellIndexes(row.month)) {
+        const int slot = gridSlot(row.month, index);
+        auto place = kDayCell;
+        place.left = kDayCell.width * (slot % kCellsPerRow);
+        place.top = kDayCell.top + kDayCell.height * (slot / kCellsPerRow);
+
+        auto* cell = new Label(panel, elementName(arrayName, index));
+        cell->setGeometry(place.toPixels());
+        cell->setFont(makeFont(kDayCellFont));
+        cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setBackColor(cell, whiteCell17 && index == kWhiteCellIndex ? toQColor(kWhite)
+                                                                   : windowBackgroundColour());
+        setTextColor(cell, windowTextColour());
+        cells[index] = cell;
+    }
+    if (row.month == 1)
+        for (const auto& [index, cell] : cells)
+            connect(cell, &Label::clicked, this, [this, index = index] { Txt1_Click(index); });
+}
+
+void YearView::buildOtherControls()
+{
+    Command1 = new PushButton(this, QStringLiteral("Command1"), QStringLiteral("Print"));
+    Command1->setGeometry(kCommand1.toPixels());
+
+    FRMyEAR = new Panel(this, QStringLiteral("FRMyEAR"), kGrey);
+    FRMyEAR->setGeometry(kYearFrame.toPixels());
+    wday_[kYearBoxIndex] = makeTextBox(FRMyEAR, kYearBoxIndex, QString(), kYearBoxInFrame,
+                                       kYearBoxFont, kGrey, toQColor(kWhite));
+    // The frame is disabled so the box inside takes no input; the box itself
+    // stays enabled and draws white bold text on grey, though Qt hands the
+    // frame's disabled state down to it.
+    setTextColor(yearBox(), toQColor(kWhite), WhenDisabled::SameColour);
+    FRMyEAR->setEnabled(false);
+
+    SpinButton1 = new SpinButton(this, QStringLiteral("SpinButton1"));
+    SpinButton1->setGeometry(kSpinButton.toPixels());
+
+    Label1 = new Label(this, QStringLiteral("Label1"));
+    Label1->setGeometry(kLabel1.toPixels());
+    Label1->setFont(makeFont(kTitleLabelFont));
+    Label1->setAlignment(Qt::AlignCenter);
+    setTextColor(Label1, windowTextColour());
+
+    Image1 = new Picture(this, QStringLiteral("Image1"), QPixmap(QStringLiteral(":/tavrin/banner.jpg")));
+    Image1->move(kImage1.toPixels().topLeft());
+    Image1->setLeft(static_cast<float>(kImage1.left));
+
+    Line2 = new Line(this, QStringLiteral("Line2"), kLine2);
+    Line1 = new Line(this, QStringLiteral("Line1"), kLine1);
+}
+
+} // namespace tavrin
