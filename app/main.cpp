@@ -9,6 +9,8 @@ namespace {
 // While the toolkit connects to the display, its complaints are held back:
 // where no display can be opened the user gets one plain line and an exit
 // status instead of a stack of plugin messages and a core dump.
+QStringList heldBack;
+
 void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg) {
@@ -17,8 +19,8 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
                    stderr);
         std::_Exit(EXIT_FAILURE);
     }
-    if (type != QtDebugMsg && !message.contains(QLatin1String("could not connect to display")))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type != QtDebugMsg)
+        heldBack << message;
 }
 
 } // namespace
@@ -28,6 +30,8 @@ int main(int argc, char* argv[])
     const QtMessageHandler standard = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(standard);
+    for (const QString& message : std::as_const(heldBack))
+        qWarning().noquote() << message;
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setDesktopFileName(QStringLiteral("org.tavrin.Tavrin"));
 

@@ -30,6 +30,7 @@ public:
     void Txt1_Click(int index);
 
     DateModel& model() { return model_; }
+    const DateModel& model() const { return model_; }
 
     // Day cells of a month (1 to 12), by cell index.
     const ControlArray<Label>& Txt(int month) const
