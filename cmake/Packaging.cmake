@@ -1,0 +1,1 @@
+# Packaging of the planner as a Debian package.
