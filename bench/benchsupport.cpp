@@ -88,23 +88,14 @@ Planner::Planner(std::chrono::year_month_day today)
 
 bool Planner::start()
 {
+    // The first paint after the year box is filled shows the year.
+    const PaintProbe probe(window.get(), [this] { return !window->yearBox()->text().isEmpty(); });
     window->show();
-    const QString year = QString::number(static_cast<int>(std::chrono::year_month_day{}.year()));
-    PaintProbe probe(window.get());
-    bool painted = false;
-    return waitFor(
-        [&] {
-            // The first paint after the year box is filled shows the year.
-            if (window->yearBox()->text().isEmpty())
-                probe.reset();
-            else if (probe.events() > 0)
-                painted = true;
-            return painted;
-        },
-        10000);
+    return waitFor([&] { return probe.events() > 0; }, 10000);
 }
 
-PaintProbe::PaintProbe(const QWidget* window) : window_(window)
+PaintProbe::PaintProbe(const QWidget* window, std::function<bool()> counting)
+    : window_(window), counting_(std::move(counting))
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -133,7 +124,7 @@ bool PaintProbe::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Paint && watched->isWidgetType()) {
         const auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() == window_) {
+        if (widget->window() == window_ && (!counting_ || counting_())) {
             ++events_;
             if (std::ranges::find(painted_, widget) == painted_.end())
                 painted_.push_back(widget);

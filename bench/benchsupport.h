@@ -71,7 +71,8 @@ struct Planner
 class PaintProbe : public QObject
 {
 public:
-    explicit PaintProbe(const QWidget* window);
+    // Only paints delivered while `counting` holds are counted.
+    explicit PaintProbe(const QWidget* window, std::function<bool()> counting = {});
     ~PaintProbe() override;
 
     void reset();
@@ -85,6 +86,7 @@ protected:
 
 private:
     const QWidget* window_;
+    std::function<bool()> counting_;
     int events_ = 0;
     std::vector<const QWidget*> painted_;
     QRegion covered_;

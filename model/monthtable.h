@@ -19,4 +19,8 @@ inline constexpr std::array<std::int16_t, 12> kMonthLengths{31, 28, 31, 30, 31, 
 
 inline constexpr int kFebruary = 2;
 
+// Weekday names by grid column: the week starts on Saturday.
+inline constexpr std::array<std::string_view, 7> kColumnWeekdays{
+    "Saturday", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday"};
+
 } // namespace tavrin

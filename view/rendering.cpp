@@ -2,6 +2,8 @@
 
 #include "yearview.h"
 
+#include "monthtable.h"
+
 namespace tavrin {
 
 void YearView::RenderYear()
@@ -14,8 +16,10 @@ void YearView::RenderYear()
 
 void YearView::ClearAllLabels()
 {
-    for (auto* label : findChildren<Label*>())
+    for (auto* label : findChildren<Label*>()) {
         label->clear();
+        label->setAccessibleName(QString());
+    }
 }
 
 void YearView::FillMonth(int month)
@@ -24,9 +28,15 @@ void YearView::FillMonth(int month)
     m.MonthGeometry(m.monthName(month));
     auto& cell = m.startCell(month);
     const auto& cells = Txt(month);
+    // A screen reader speaks each day as a date: "Saturday 1 January 2022".
+    const QString monthAndYear = QStringLiteral(" %1 %2").arg(
+        QString::fromStdString(m.monthName(month)), QString::fromStdString(m.YearText));
     for (m.DayCounter = 1; m.DayCounter <= m.DaysInMonth; ++m.DayCounter, ++cell) {
         auto* label = cells.at(cell);
         label->setNum(m.DayCounter);
+        const auto weekday = kColumnWeekdays.at(static_cast<std::size_t>(cell % kCellsPerRow));
+        label->setAccessibleName(QLatin1String(weekday.data(), static_cast<qsizetype>(weekday.size()))
+                                 + QLatin1Char(' ') + QString::number(m.DayCounter) + monthAndYear);
         label->setEnabled(true);
         setBackColor(label, toQColor(kWhite));
     }

@@ -51,6 +51,7 @@ protected:
 private:
     void stepUp();
     void stepDown();
+    void announceValue();
 
     ArrowButton* up_;
     ArrowButton* down_;

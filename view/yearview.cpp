@@ -1,5 +1,7 @@
 #include "yearview.h"
 
+#include "monthtable.h"
+
 #include <QApplication>
 #include <QPixmap>
 #include <algorithm>
@@ -39,6 +41,8 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
     auto* panel = new Panel(this, QString::fromLatin1(row.panelName), kBlack);
     panel->setGeometry(TwipRect{row.left, row.top, kPanelWidth, kPanelHeight}.toPixels());
     panels_.at(static_cast<std::size_t>(row.month - 1)) = panel;
+    const auto monthName = kMonthNames.at(static_cast<std::size_t>(row.month - 1));
+    panel->setAccessibleName(QString::fromLatin1(monthName.data(), static_cast<qsizetype>(monthName.size())));
 
     wday_[row.titleIndex] = makeTextBox(panel, row.titleIndex, QString::fromLatin1(row.title),
                                         kTitleBox, kTitleFont, kDarkGrey, toQColor(kWhite));
@@ -88,6 +92,7 @@ void YearView::buildOtherControls()
     // frame's disabled state down to it.
     setTextColor(yearBox(), toQColor(kWhite), WhenDisabled::SameColour);
     FRMyEAR->setEnabled(false);
+    yearBox()->setAccessibleName(QStringLiteral("Selected year"));
 
     SpinButton1 = new SpinButton(this, QStringLiteral("SpinButton1"));
     SpinButton1->setGeometry(kSpinButton.toPixels());

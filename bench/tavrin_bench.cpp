@@ -1,0 +1,601 @@
+// tavrin_bench: how fast and how lean the planner window is, measured offscreen.
+//
+// Run without arguments it prints the report. Start-up and memory figures come
+// from fresh copies of this program started with "--child <mode>", each of
+// which prints key=value lines for the parent to read.
+
+#include "benchsupport.h"
+
+#include <QApplication>
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
+#include <cstdarg>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+using namespace tavrin;
+using namespace tavrin::bench;
+using namespace std::chrono;
+
+namespace {
+
+// The clock is pinned so runs on different days compare. Steps run on a day
+// the banner is hidden: the full repaint they are held against is then at
+// its cheapest, which makes the ratio strictest. Start-up, memory and
+// printing run on a day it is shown, which is the heavier case for them.
+constexpr year_month_day kBannerHiddenDay = year{2026} / 12 / 10;
+constexpr year_month_day kBannerShownDay = year{2026} / 12 / 6;
+
+constexpr int kStepsPerSweep = 20;
+constexpr int kWarmUpRounds = 50;
+constexpr int kTimedRounds = 400;
+constexpr int kStartupRuns = 15;
+constexpr int kMemoryRuns = 3;
+constexpr int kEnduranceSteps = 20000;
+constexpr int kPrintPresses = 8;
+constexpr int kCupsPresses = 5;
+constexpr int kSettleMs = 300;
+
+// Decimal megabytes, the stricter reading of each memory target.
+constexpr double kKiBPerMB = 1e6 / 1024;
+
+std::string fmt(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string fmt(const char* format, ...)
+{
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+class Report
+{
+public:
+    // One figure; a figure with a target gets PASS or FAIL.
+    void figure(int part, const std::string& what, const std::string& value,
+                const std::string& target = {}, std::optional<bool> pass = {})
+    {
+        std::string verdict;
+        if (pass) {
+            verdict = *pass ? "PASS" : "FAIL";
+            failed_ = failed_ || !*pass;
+        }
+        std::printf("%d  %-44s %-30s %-20s %s\n", part, what.c_str(), value.c_str(),
+                    target.c_str(), verdict.c_str());
+        std::fflush(stdout);
+    }
+    void note(int part, const std::string& text)
+    {
+        std::printf("%d  %s\n", part, text.c_str());
+        std::fflush(stdout);
+    }
+    bool failed() const { return failed_; }
+
+private:
+    bool failed_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// Child processes
+
+using ChildFigures = std::map<std::string, double>;
+
+std::optional<ChildFigures> runChild(const QString& mode, std::string* problem)
+{
+    QProcess child;
+    child.setProgram(QCoreApplication::applicationFilePath());
+    child.setArguments({QStringLiteral("--child"), mode});
+    child.start();
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit
+        || child.exitCode() != 0) {
+        child.kill();
+        child.waitForFinished();
+        *problem = "child '" + mode.toStdString() + "' failed: "
+                   + child.readAllStandardError().trimmed().toStdString();
+        return std::nullopt;
+    }
+    ChildFigures figures;
+    std::istringstream lines(child.readAllStandardOutput().toStdString());
+    for (std::string line; std::getline(lines, line);) {
+        const auto equals = line.find('=');
+        if (equals != std::string::npos)
+            figures[line.substr(0, equals)] = std::stod(line.substr(equals + 1));
+    }
+    return figures;
+}
+
+// Notes when the first paint of a window that shows what is wanted has been
+// completed: the clock stops when the outermost event that ran the paint
+// (an expose or an update request) returns, so every widget of that pass and
+// the flush to the window system are included.
+class WatchingApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    void watch(const QWidget* window, std::function<bool()> ready, std::function<void()> onPainted)
+    {
+        window_ = window;
+        ready_ = std::move(ready);
+        onPainted_ = std::move(onPainted);
+    }
+    double paintedAtMs() const { return paintedAtMs_; }
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Paint && window_ && paintedAtMs_ < 0 && receiver->isWidgetType()
+            && static_cast<QWidget*>(receiver)->window() == window_ && ready_())
+            sawPaint_ = true;
+        ++depth_;
+        const bool result = QApplication::notify(receiver, event);
+        --depth_;
+        if (sawPaint_ && depth_ == 0 && paintedAtMs_ < 0) {
+            paintedAtMs_ = nowMs();
+            if (onPainted_)
+                onPainted_();
+        }
+        return result;
+    }
+
+private:
+    const QWidget* window_ = nullptr;
+    std::function<bool()> ready_;
+    std::function<void()> onPainted_;
+    bool sawPaint_ = false;
+    int depth_ = 0;
+    double paintedAtMs_ = -1;
+};
+
+// The window as the program builds it, with only the clock pinned.
+std::unique_ptr<MainWindow> shippedWindow()
+{
+    WindowServices services;
+    services.clock = [] { return kBannerShownDay; };
+    return std::make_unique<MainWindow>(std::move(services));
+}
+
+bool showsYear(const MainWindow& window)
+{
+    return window.yearBox()->text()
+           == QString::number(static_cast<int>(kBannerShownDay.year()));
+}
+
+int childStartup(int argc, char** argv)
+{
+    const double beforeApplication = nowMs();
+    WatchingApplication app(argc, argv);
+    const double beforeWindow = nowMs();
+    auto window = shippedWindow();
+    app.watch(window.get(), [&] { return showsYear(*window); }, [] { QCoreApplication::quit(); });
+    window->show();
+    QTimer::singleShot(20000, [] { QCoreApplication::exit(1); });
+    if (app.exec() != 0)
+        return 1;
+    std::printf("window_ms=%.3f\napplication_ms=%.3f\n", app.paintedAtMs() - beforeWindow,
+                app.paintedAtMs() - beforeApplication);
+    return 0;
+}
+
+int childResident(int argc, char** argv, bool planner)
+{
+    WatchingApplication app(argc, argv);
+    std::unique_ptr<QWidget> window;
+    std::function<bool()> ready = [] { return true; };
+    if (planner) {
+        auto main = shippedWindow();
+        ready = [w = main.get()] { return showsYear(*w); };
+        window = std::move(main);
+    } else {
+        window = std::make_unique<QWidget>();
+        window->setWindowTitle(QStringLiteral("Tavrin"));
+        window->setFixedSize(808, 571);
+    }
+    long rss = -1;
+    app.watch(window.get(), ready, [&rss] {
+        // Settle: let whatever the first paint queued run before reading.
+        QTimer::singleShot(kSettleMs, [&rss] {
+            rss = memoryFigures().rssKiB;
+            QCoreApplication::quit();
+        });
+    });
+    window->show();
+    QTimer::singleShot(20000, [] { QCoreApplication::exit(1); });
+    if (app.exec() != 0)
+        return 1;
+    std::printf("rss_kib=%ld\nwidth=%d\nheight=%d\n", rss, window->width(), window->height());
+    return 0;
+}
+
+int childPrintMemory(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    Planner planner(kBannerShownDay);
+    if (!planner.start())
+        return 1;
+    runEvents(kSettleMs);
+    const long resting = memoryFigures().rssKiB;
+    const bool reset = resetPeakRss();
+    const double pressed = nowMs();
+    planner.window->Command1_MouseDown(Qt::LeftButton, Qt::NoModifier, QPointF(10, 10));
+    const QByteArray pdf = DefaultPrinter::pagePdf(planner.sink->last, QPageSize(QPageSize::A4));
+    const double done = nowMs();
+    const MemoryFigures after = memoryFigures();
+    std::printf("resting_kib=%ld\npeak_kib=%ld\nafter_kib=%ld\npeak_reset=%d\npdf_bytes=%lld\n"
+                "print_and_pdf_ms=%.3f\npages=%d\n",
+                resting, after.hwmKiB, after.rssKiB, reset ? 1 : 0,
+                static_cast<long long>(pdf.size()), done - pressed, planner.sink->pages);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// The measurements
+
+// Closes any modal box ("Language error") so a run can never hang on one.
+void closeModalBoxes()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+}
+
+struct Stepper
+{
+    explicit Stepper(MainWindow& window) : window(window) {}
+
+    // One press of an arrow as a held arrow repeats it: released, clicked and
+    // pressed again, the press stepping the value and rendering the year.
+    // Sweeps up and down so the year changes every time.
+    void step()
+    {
+        const bool upward = (count++ / kStepsPerSweep) % 2 == 0;
+        const int before = window.SpinButton1->Value();
+        (upward ? window.SpinButton1->upArrow() : window.SpinButton1->downArrow())->click();
+        if (window.SpinButton1->Value() == before
+            || window.yearBox()->text() != QString::number(window.SpinButton1->Value()))
+            ++faults;
+    }
+
+    MainWindow& window;
+    int count = 0;
+    int faults = 0; // steps that did not show a new year
+};
+
+void measureSteps(Report& report, MainWindow& window)
+{
+    Stepper stepper(window);
+    const auto flush = [] { QCoreApplication::processEvents(); };
+    const auto forcedStep = [&] {
+        stepper.step();
+        window.repaint();
+        flush();
+    };
+    const auto floor = [&] {
+        window.repaint();
+        flush();
+    };
+    const auto naturalStep = [&] {
+        stepper.step();
+        flush();
+    };
+
+    // What each way of painting draws, looked at outside the timed loops.
+    struct Painted
+    {
+        std::vector<double> events, widgets, coverage;
+    };
+    Painted forcedPaint, floorPaint, naturalPaint;
+    {
+        PaintProbe probe(&window);
+        const auto look = [&probe](Painted& into, const auto& action) {
+            probe.reset();
+            action();
+            into.events.push_back(probe.events());
+            into.widgets.push_back(probe.widgetsPainted());
+            into.coverage.push_back(probe.coverage());
+        };
+        for (int round = 0; round < 2 * kStepsPerSweep; ++round) {
+            look(forcedPaint, forcedStep);
+            look(floorPaint, floor);
+            look(naturalPaint, naturalStep);
+        }
+    }
+
+    for (int round = 0; round < kWarmUpRounds; ++round) {
+        forcedStep();
+        floor();
+        naturalStep();
+    }
+    // Interleaved, so drifts in machine speed touch all three alike.
+    std::vector<double> forcedMs, floorMs, naturalMs;
+    const auto time = [](std::vector<double>& into, const auto& action) {
+        const double start = nowMs();
+        action();
+        into.push_back(nowMs() - start);
+    };
+    stepper.faults = 0;
+    for (int round = 0; round < kTimedRounds; ++round) {
+        time(forcedMs, forcedStep);
+        time(floorMs, floor);
+        time(naturalMs, naturalStep);
+    }
+
+    const double step = median(forcedMs);
+    const double bare = median(floorMs);
+    const double ratio = step / bare;
+    const double p95 = percentile(forcedMs, 95);
+    report.figure(1, "year step + full repaint, median", fmt("%.3f ms (%d steps)", step, kTimedRounds));
+    report.figure(1, "full repaint, nothing changed (floor), median", fmt("%.3f ms", bare));
+    report.figure(1, "step / floor", fmt("%.2f", ratio), "<= 1.30", ratio <= 1.30);
+    report.figure(1, "year step + full repaint, p95", fmt("%.3f ms (max %.2f)", p95,
+                                                         *std::ranges::max_element(forcedMs)),
+                  "< 10 ms", p95 < 10.0);
+    report.figure(1, "natural step (event loop paints), median/p95",
+                  fmt("%.3f / %.3f ms", median(naturalMs), percentile(naturalMs, 95)));
+    const auto painted = [](const Painted& p) {
+        return fmt("%.0f paints %.0f%%", median(p.events), 100 * median(p.coverage));
+    };
+    report.figure(1, "painted: step+repaint | floor | natural",
+                  painted(forcedPaint) + " | " + painted(floorPaint) + " | " + painted(naturalPaint),
+                  fmt("%d visible widgets", visibleWidgets(&window)));
+    if (stepper.faults)
+        report.figure(1, "steps that did not show a new year", fmt("%d", stepper.faults), "0", false);
+}
+
+void measureStartup(Report& report)
+{
+    std::vector<double> windowMs, applicationMs;
+    for (int run = 0; run < kStartupRuns; ++run) {
+        std::string problem;
+        const auto figures = runChild(QStringLiteral("startup"), &problem);
+        if (!figures) {
+            report.figure(2, "start-up", problem, "< 100 ms", false);
+            return;
+        }
+        windowMs.push_back(figures->at("window_ms"));
+        applicationMs.push_back(figures->at("application_ms"));
+    }
+    const double middle = median(windowMs);
+    report.figure(2, "window created -> first year paint, median",
+                  fmt("%.1f ms (%.1f..%.1f, %d runs)", middle, *std::ranges::min_element(windowMs),
+                      *std::ranges::max_element(windowMs), kStartupRuns),
+                  "< 100 ms", middle < 100.0);
+    report.figure(2, "same from QApplication construction, median",
+                  fmt("%.1f ms (%.1f..%.1f)", median(applicationMs),
+                      *std::ranges::min_element(applicationMs),
+                      *std::ranges::max_element(applicationMs)));
+}
+
+void measureResident(Report& report)
+{
+    const auto residentMedian = [&report](const QString& mode, std::string* size) -> double {
+        std::vector<double> kib;
+        for (int run = 0; run < kMemoryRuns; ++run) {
+            std::string problem;
+            const auto figures = runChild(mode, &problem);
+            if (!figures) {
+                report.figure(3, "resident memory", problem, "", false);
+                return -1;
+            }
+            kib.push_back(figures->at("rss_kib"));
+            *size = fmt("%.0fx%.0f", figures->at("width"), figures->at("height"));
+        }
+        return median(kib);
+    };
+    std::string plannerSize, bareSize;
+    const double planner = residentMedian(QStringLiteral("rss-planner"), &plannerSize);
+    const double bare = residentMedian(QStringLiteral("rss-bare"), &bareSize);
+    if (planner < 0 || bare < 0)
+        return;
+    report.figure(3, "resident after start: planner " + plannerSize, fmt("%.0f KiB", planner));
+    report.figure(3, "resident after start: bare QWidget " + bareSize, fmt("%.0f KiB", bare));
+    report.figure(3, "planner / bare", fmt("%.2f (+%.0f KiB)", planner / bare, planner - bare),
+                  "<= 1.5", planner / bare <= 1.5);
+}
+
+void measureEndurance(Report& report, MainWindow& window)
+{
+    const auto widgets = [] { return QApplication::allWidgets().size(); };
+    const auto objects = [&window] { return window.findChildren<QObject*>().size() + 1; };
+    runEvents(100);
+    const long widgetsBefore = widgets();
+    const long objectsBefore = objects();
+    const long rssBefore = memoryFigures().rssKiB;
+    long rssEarly = 0;
+
+    int faults = 0;
+    bool upward = false;
+    const double start = nowMs();
+    for (int step = 0; step < kEnduranceSteps; ++step) {
+        // Across the whole range: down to the first year, up to the last.
+        SpinButton& spin = *window.SpinButton1;
+        if (spin.Value() <= spin.Min())
+            upward = true;
+        else if (spin.Value() >= spin.Max())
+            upward = false;
+        (upward ? spin.upArrow() : spin.downArrow())->click();
+        QCoreApplication::processEvents();
+        if (window.yearBox()->text() != QString::number(spin.Value()))
+            ++faults;
+        if (step == kEnduranceSteps / 10 - 1)
+            rssEarly = memoryFigures().rssKiB;
+    }
+    const double seconds = (nowMs() - start) / 1000;
+    runEvents(100);
+    const long rssAfter = memoryFigures().rssKiB;
+    const long growth = rssAfter - rssBefore;
+
+    report.figure(4, fmt("%d steps, years %d..%d, event loop each step", kEnduranceSteps,
+                         window.SpinButton1->Min(), window.SpinButton1->Max()),
+                  fmt("%.1f s (%.3f ms/step)", seconds, seconds * 1000 / kEnduranceSteps));
+    report.figure(4, "RSS before -> after", fmt("%ld -> %ld KiB (%+ld)", rssBefore, rssAfter, growth),
+                  fmt("growth <= %.0f KiB", kKiBPerMB), growth <= kKiBPerMB);
+    report.figure(4, "  RSS after the first 10% of the steps", fmt("%ld KiB", rssEarly));
+    const long widgetsAfter = widgets();
+    const long objectsAfter = objects();
+    report.figure(4, "widgets (allWidgets) before -> after", fmt("%ld -> %ld", widgetsBefore, widgetsAfter),
+                  "no growth", widgetsAfter <= widgetsBefore);
+    report.figure(4, "QObjects in the window before -> after", fmt("%ld -> %ld", objectsBefore, objectsAfter),
+                  "no growth", objectsAfter <= objectsBefore);
+    if (faults)
+        report.figure(4, "steps whose year box disagreed with the value", fmt("%d", faults), "0", false);
+}
+
+void measurePrinting(Report& report)
+{
+    {
+        Planner planner(kBannerShownDay);
+        if (!planner.start()) {
+            report.figure(5, "printing", "window did not start", "", false);
+            return;
+        }
+        MainWindow& window = *planner.window;
+        runEvents(100);
+        std::vector<double> handedMs, returnedMs;
+        for (int press = 0; press <= kPrintPresses; ++press) {
+            const int pages = planner.sink->pages;
+            const double start = nowMs();
+            window.Command1_MouseDown(Qt::LeftButton, Qt::NoModifier, QPointF(10, 10));
+            const double end = nowMs();
+            QCoreApplication::processEvents();
+            if (planner.sink->pages != pages + 1) {
+                report.figure(5, "print press", "no page reached the sink", "", false);
+                return;
+            }
+            if (press == 0)
+                continue; // warm-up
+            handedMs.push_back(planner.sink->handedAtMs - start);
+            returnedMs.push_back(end - start);
+        }
+        report.figure(5, "press -> page handed to the sink, median",
+                      fmt("%.1f ms (%d presses)", median(handedMs), kPrintPresses));
+        report.figure(5, "press -> return (controls back), median", fmt("%.1f ms", median(returnedMs)));
+
+        const QImage page = window.printImage();
+        const double start = nowMs();
+        const QByteArray pdf = DefaultPrinter::pagePdf(page, QPageSize(QPageSize::A4));
+        const double pdfMs = nowMs() - start;
+        report.figure(5, fmt("pagePdf(printImage() %dx%d, A4) size", page.width(), page.height()),
+                      fmt("%lld bytes (%.0f ms)", static_cast<long long>(pdf.size()), pdfMs),
+                      "< 2,000,000 bytes", pdf.size() < 2000000);
+    }
+
+    std::string problem;
+    const auto memory = runChild(QStringLiteral("print-memory"), &problem);
+    if (!memory) {
+        report.figure(5, "peak RSS during print", problem, "", false);
+    } else if (memory->at("peak_reset") == 0) {
+        report.figure(5, "peak RSS during print", "kernel refused to reset VmHWM", "", false);
+    } else {
+        const double growth = memory->at("peak_kib") - memory->at("resting_kib");
+        report.figure(5, "peak RSS growth, print + pagePdf (fresh process)",
+                      fmt("%.0f KiB (rest %.0f, peak %.0f)", growth, memory->at("resting_kib"),
+                          memory->at("peak_kib")),
+                      fmt("< %.0f KiB", 100 * kKiBPerMB), growth < 100 * kKiBPerMB);
+    }
+
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
+        report.note(5, "CUPS print skipped: no default printer (no scheduler or no default queue; "
+                       "tests/cups/cups-fixture start sets one up)");
+        return;
+    }
+    auto window = std::make_unique<MainWindow>(); // the default services: clock, CUPS printer
+    window->show();
+    if (!waitFor([&] { return !window->yearBox()->text().isEmpty(); }, 10000)) {
+        report.figure(5, "CUPS print", "window did not start", "", false);
+        return;
+    }
+    runEvents(100);
+    std::vector<double> pressMs;
+    for (int press = 0; press < kCupsPresses; ++press) {
+        // The window reports a refused print on standard error only.
+        std::ostringstream errors;
+        std::streambuf* const standardError = std::cerr.rdbuf(errors.rdbuf());
+        const double start = nowMs();
+        window->Command1_MouseDown(Qt::LeftButton, Qt::NoModifier, QPointF(10, 10));
+        const double end = nowMs();
+        std::cerr.rdbuf(standardError);
+        QCoreApplication::processEvents();
+        if (!errors.str().empty()) {
+            std::string reason = errors.str();
+            while (!reason.empty() && reason.back() == '\n')
+                reason.pop_back();
+            report.figure(5, "CUPS print to " + printer.printerName().toStdString(), reason, "", false);
+            return;
+        }
+        pressMs.push_back(end - start);
+    }
+    report.figure(5, "CUPS: press -> job handed to " + printer.printerName().toStdString(),
+                  fmt("%.1f ms median (%.1f..%.1f, %d jobs)", median(pressMs),
+                      *std::ranges::min_element(pressMs), *std::ranges::max_element(pressMs),
+                      kCupsPresses));
+}
+
+int runReport(int argc, char** argv)
+{
+    const double start = nowMs();
+    QApplication app(argc, argv);
+    QTimer modalGuard;
+    QObject::connect(&modalGuard, &QTimer::timeout, &closeModalBoxes);
+    modalGuard.start(200);
+
+    Report report;
+    std::printf("Tavrin benchmark: Qt %s, platform %s, %u CPUs, %s build\n", qVersion(),
+                qPrintable(QGuiApplication::platformName()), std::thread::hardware_concurrency(),
+                TAVRIN_BENCH_BUILD_TYPE);
+    std::fflush(stdout);
+
+    Planner planner(kBannerHiddenDay);
+    if (!planner.start()) {
+        report.figure(1, "year steps", "window did not start", "", false);
+        return 1;
+    }
+    runEvents(100);
+    measureSteps(report, *planner.window);
+    measureStartup(report);
+    measureResident(report);
+    measureEndurance(report, *planner.window);
+    if (*planner.languageErrors)
+        report.figure(4, "language errors while stepping", fmt("%d", *planner.languageErrors), "0", false);
+    planner.window.reset();
+    measurePrinting(report);
+
+    std::printf("   total run time %.1f s; %s\n", (nowMs() - start) / 1000,
+                report.failed() ? "SOME TARGETS FAILED" : "all targets met");
+    return report.failed() ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    if (argc == 3 && std::string(argv[1]) == "--child") {
+        const std::string mode = argv[2];
+        if (mode == "startup")
+            return childStartup(argc, argv);
+        if (mode == "rss-planner" || mode == "rss-bare")
+            return childResident(argc, argv, mode == "rss-planner");
+        if (mode == "print-memory")
+            return childPrintMemory(argc, argv);
+        std::fprintf(stderr, "tavrin_bench: unknown child mode %s\n", mode.c_str());
+        return 2;
+    }
+    if (argc > 1) {
+        std::fprintf(stderr, "usage: %s\n", argv[0]);
+        return 2;
+    }
+    return runReport(argc, argv);
+}
