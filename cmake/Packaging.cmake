@@ -9,6 +9,10 @@ set(CPACK_PACKAGE_DESCRIPTION
   "Tavrin shows all twelve months of a year in a single window, laid out as a\n\
 grid of month panels, and prints the year on one page.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Qt's project setup gives executables an $ORIGIN search path for libraries
+# installed beside them; the program has none of its own, and a system
+# package must not make the loader look in /usr/bin or /usr/lib first.
+set_target_properties(tavrin PROPERTIES INSTALL_RPATH "")
 # The debug info of a RelWithDebInfo build would make up most of the package.
 set(CPACK_STRIP_FILES ON)
 
