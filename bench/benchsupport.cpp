@@ -1,12 +1,12 @@
 #include "benchsupport.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPaintEvent>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <string>
 #include <thread>
 
 namespace tavrin::bench {
@@ -39,17 +39,12 @@ MemoryFigures memoryFigures()
 {
     MemoryFigures figures;
     std::ifstream status("/proc/self/status");
-    std::string key;
-    long value = 0;
-    std::string unit;
-    while (status >> key >> value >> unit) {
-        if (key == "VmRSS:")
-            figures.rssKiB = value;
-        else if (key == "VmHWM:")
-            figures.hwmKiB = value;
-        // Lines without a number stop the stream; skip them and go on.
-        status.clear();
-        status.ignore(1 << 16, '\n');
+    for (std::string line; std::getline(status, line);) {
+        // "VmRSS:\t   12345 kB"
+        if (line.starts_with("VmRSS:"))
+            figures.rssKiB = std::stol(line.substr(6));
+        else if (line.starts_with("VmHWM:"))
+            figures.hwmKiB = std::stol(line.substr(6));
     }
     return figures;
 }
