@@ -70,7 +70,7 @@ public:
             verdict = *pass ? "PASS" : "FAIL";
             failed_ = failed_ || !*pass;
         }
-        std::printf("%d  %-44s %-30s %-20s %s\n", part, what.c_str(), value.c_str(),
+        std::printf("%d  %-48s %-36s %-18s %s\n", part, what.c_str(), value.c_str(),
                     target.c_str(), verdict.c_str());
         std::fflush(stdout);
     }
@@ -373,7 +373,7 @@ void measureSteps(Report& report, MainWindow& window)
     report.figure(1, "year step + full repaint, p95",
                   fmt("%.3f ms (max %.2f)", p95, *std::ranges::max_element(forcedMs)), "< 10 ms",
                   p95 < 10.0);
-    report.figure(1, "step, event loop paints what changed, med/p95",
+    report.figure(1, "step painting only what changed, median/p95",
                   fmt("%.3f / %.3f ms (%.2f x floor)", median(naturalMs), percentile(naturalMs, 95),
                       median(naturalMs) / floor));
     report.figure(1, "  of which the click and RenderYear, median", fmt("%.3f ms", median(renderMs)));
@@ -381,7 +381,7 @@ void measureSteps(Report& report, MainWindow& window)
     const auto painted = [](const Painted& p) {
         return fmt("%.0f/%.0f%%", median(p.events), 100 * median(p.coverage));
     };
-    report.figure(1, "paints/area: step|floor|changed|repaint()",
+    report.figure(1, "paint events/area: step|floor|changed|repaint()",
                   painted(forcedPaint) + " " + painted(floorPaint) + " " + painted(naturalPaint) + " "
                       + painted(repaintPaint),
                   fmt("of %d widgets", visibleWidgets(&window)));
@@ -480,7 +480,7 @@ void measureEndurance(Report& report, MainWindow& window)
     const long rssAfter = memoryFigures().rssKiB;
     const long growth = rssAfter - rssBefore;
 
-    report.figure(4, fmt("%d steps, years %d..%d, event loop each step", kEnduranceSteps,
+    report.figure(4, fmt("%d steps over years %d..%d, painting each", kEnduranceSteps,
                          window.SpinButton1->Min(), window.SpinButton1->Max()),
                   fmt("%.1f s (%.3f ms/step)", seconds, seconds * 1000 / kEnduranceSteps));
     report.figure(4, "RSS before -> after", fmt("%ld -> %ld KiB (%+ld)", rssBefore, rssAfter, growth),

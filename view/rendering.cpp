@@ -16,9 +16,12 @@ void YearView::RenderYear()
 
 void YearView::ClearAllLabels()
 {
+    // Labels already empty are left alone, so they are not repainted.
     for (auto* label : findChildren<Label*>()) {
-        label->clear();
-        label->setAccessibleName(QString());
+        if (!label->text().isEmpty())
+            label->clear();
+        if (!label->accessibleName().isEmpty())
+            label->setAccessibleName(QString());
     }
 }
 
