@@ -138,12 +138,12 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
     Label1->clear();
 }
 
-QImage MainWindow::printImage() const
+QImage MainWindow::printImage()
 {
     QImage image(size() * kPrintScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(kPrintScale);
     image.fill(Qt::white);
-    const_cast<MainWindow*>(this)->render(&image);
+    render(&image);
     return image;
 }
 

@@ -42,7 +42,7 @@ public:
     static float bannerLeft(double outerWidth, double bannerWidth);
 
     // The page a print hands to the printer: the client area as it is now.
-    QImage printImage() const;
+    QImage printImage();
 
 protected:
     void showEvent(QShowEvent* event) override;

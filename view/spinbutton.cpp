@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace tavrin {
@@ -74,6 +75,13 @@ void ArrowButton::paintEvent(QPaintEvent*)
     const qreal tip = direction_ == Qt::UpArrow ? -half / 2 : half / 2;
     const QPointF triangle[] = {centre + QPointF(0, tip), centre + QPointF(-half, -tip),
                                 centre + QPointF(half, -tip)};
+    // The spin control's keyboard focus shows on both of its arrows.
+    if (parentWidget()->hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
@@ -150,6 +158,20 @@ void SpinButton::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void SpinButton::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    up_->update();
+    down_->update();
+}
+
+void SpinButton::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    up_->update();
+    down_->update();
 }
 
 void SpinButton::resizeEvent(QResizeEvent*)
