@@ -8,7 +8,9 @@
 
 #include <QTest>
 #include <chrono>
+#include <iostream>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 namespace tavrin::test {
@@ -73,6 +75,16 @@ inline QString expectedCaptions(int month, int first, int days)
 inline Colour back(const QWidget* control)
 {
     return fromQColor(backColor(control));
+}
+
+// Presses Print and returns what the press wrote to std::cerr.
+inline QString pressPrint(MainWindow& window)
+{
+    std::ostringstream errors;
+    auto* const standardErrors = std::cerr.rdbuf(errors.rdbuf());
+    QTest::mousePress(window.Command1, Qt::LeftButton);
+    std::cerr.rdbuf(standardErrors);
+    return QString::fromStdString(errors.str());
 }
 
 } // namespace tavrin::test
