@@ -18,7 +18,7 @@ inline constexpr Colour kDarkGrey = 0x404040;
 inline constexpr Colour kSilver = 0xC0C0C0;
 inline constexpr Colour kGrey = 0x808080;
 
-struct FontSpec
+struct FontStyle
 {
     const char* family;
     double pointSize;
@@ -84,13 +84,13 @@ inline constexpr std::array<int, kCellsPerRow> kFebruaryBottomRow{35, 36, 37, 38
 inline constexpr std::array<int, 6> kWhiteCell17Months{1, 3, 5, 7, 9, 11};
 inline constexpr int kWhiteCellIndex = 17;
 
-inline constexpr FontSpec kTitleFont{"Arial", 9.75, true, false};
-inline constexpr FontSpec kHeaderFont{"Arial", 9.0, false, false};
-inline constexpr FontSpec kDayCellFont{"Verdana", 8.25, false, true};
-inline constexpr FontSpec kDayCellLoadedFace{"Arial", 0, false, false};
-inline constexpr FontSpec kWindowFont{"Arial", 8.25, false, false};
-inline constexpr FontSpec kYearBoxFont{"Arial", 9.75, true, false};
-inline constexpr FontSpec kTitleLabelFont{"Arial", 15.0, false, false};
+inline constexpr FontStyle kTitleFont{"Arial", 9.75, true, false};
+inline constexpr FontStyle kHeaderFont{"Arial", 9.0, false, false};
+inline constexpr FontStyle kDayCellFont{"Verdana", 8.25, false, true};
+inline constexpr FontStyle kDayCellLoadedFace{"Arial", 0, false, false};
+inline constexpr FontStyle kWindowFont{"Arial", 8.25, false, false};
+inline constexpr FontStyle kYearBoxFont{"Arial", 9.75, true, false};
+inline constexpr FontStyle kTitleLabelFont{"Arial", 15.0, false, false};
 
 // The controls outside the panels, in window coordinates unless noted.
 inline constexpr TwipRect kCommand1{8280, 600, 735, 280};

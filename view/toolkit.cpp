@@ -56,12 +56,12 @@ void setTextColor(QWidget* control, const QColor& colour, WhenDisabled disabled)
     control->setPalette(palette);
 }
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontStyle& style)
 {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromLatin1(style.family));
+    font.setPointSizeF(style.pointSize);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
     return font;
 }
 

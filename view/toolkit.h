@@ -35,7 +35,7 @@ enum class WhenDisabled { PlatformLook, SameColour };
 void setTextColor(QWidget* control, const QColor& colour,
                   WhenDisabled disabled = WhenDisabled::PlatformLook);
 
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontStyle& style);
 
 // Name of an element of a control array: Txt1(17), WDay(8).
 QString elementName(const QString& array, int index);

@@ -10,7 +10,7 @@ namespace tavrin {
 namespace {
 
 TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const TwipRect& place,
-                     const FontSpec& font, Colour back, const QColor& textColour)
+                     const FontStyle& font, Colour back, const QColor& textColour)
 {
     auto* box = new TextBox(parent, elementName(QStringLiteral("WDay"), index), text);
     box->setGeometry(place.toPixels());
