@@ -49,9 +49,10 @@ float MainWindow::bannerLeft(double outerWidth, double bannerWidth)
 
 void MainWindow::Form_Load()
 {
-    // Registering the original spin control's component library has no
-    // counterpart here: our spin control is part of the program.
+    // Nothing to register first: the spin control is built into the program.
     Image1->hide();
+    // The outer width as the window system reports it now, before the first
+    // map: where the frame is not known yet it is the client width.
     const double outerWidth = static_cast<double>(frameGeometry().width()) * kTwipsPerPixel;
     Image1->setLeft(bannerLeft(outerWidth, Image1->pictureWidthTwips()));
     applyBannerSchedule();
