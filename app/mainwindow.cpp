@@ -60,7 +60,7 @@ void MainWindow::Form_Load()
     const auto centreInArial = [](Label* cell) {
         cell->setAlignment(Qt::AlignCenter);
         QFont font = cell->font();
-        font.setFamily(QString::fromLatin1(kDayCellLoadedFace.family));
+        font.setFamily(QString::fromLatin1(kDayCellLoadedFamily));
         cell->setFont(font);
     };
     for (int index = 0; index < kCellsPerMonth; ++index)

@@ -87,7 +87,8 @@ inline constexpr int kWhiteCellIndex = 17;
 inline constexpr FontStyle kTitleFont{"Arial", 9.75, true, false};
 inline constexpr FontStyle kHeaderFont{"Arial", 9.0, false, false};
 inline constexpr FontStyle kDayCellFont{"Verdana", 8.25, false, true};
-inline constexpr FontStyle kDayCellLoadedFace{"Arial", 0, false, false};
+// Load switches the day cells to this face, keeping their size and style.
+inline constexpr const char* kDayCellLoadedFamily = "Arial";
 inline constexpr FontStyle kWindowFont{"Arial", 8.25, false, false};
 inline constexpr FontStyle kYearBoxFont{"Arial", 9.75, true, false};
 inline constexpr FontStyle kTitleLabelFont{"Arial", 15.0, false, false};

@@ -38,8 +38,8 @@ void YearView::FillMonth(int month)
         auto* label = cells.at(cell);
         label->setNum(m.DayCounter);
         const auto weekday = kColumnWeekdays.at(static_cast<std::size_t>(cell % kCellsPerRow));
-        label->setAccessibleName(QLatin1String(weekday.data(), static_cast<qsizetype>(weekday.size()))
-                                 + QLatin1Char(' ') + QString::number(m.DayCounter) + monthAndYear);
+        label->setAccessibleName(toQString(weekday) + QLatin1Char(' ') + QString::number(m.DayCounter)
+                                 + monthAndYear);
         label->setEnabled(true);
         setBackColor(label, toQColor(kWhite));
     }

@@ -65,6 +65,11 @@ QFont makeFont(const FontStyle& style)
     return font;
 }
 
+QString toQString(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString elementName(const QString& array, int index)
 {
     return QStringLiteral("%1(%2)").arg(array).arg(index);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <map>
+#include <string_view>
 
 namespace tavrin {
 
@@ -36,6 +37,9 @@ void setTextColor(QWidget* control, const QColor& colour,
                   WhenDisabled disabled = WhenDisabled::PlatformLook);
 
 QFont makeFont(const FontStyle& style);
+
+// The model's names (months, weekdays) are plain ASCII literals.
+QString toQString(std::string_view text);
 
 // Name of an element of a control array: Txt1(17), WDay(8).
 QString elementName(const QString& array, int index);
