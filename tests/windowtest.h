@@ -6,7 +6,9 @@
 #include "mainwindow.h"
 #include "monthtable.h"
 
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <iostream>
 #include <memory>
@@ -28,7 +30,9 @@ struct PageCollector : PageSink
     }
 };
 
-// A window whose clock reads `today` (changeable later through `date`).
+// A window whose clock reads `today` (changeable later through `date`). A
+// message box it opens is read into `boxes` and closed at once, so a test
+// that meets "Language error" fails instead of waiting for a click.
 struct Planner
 {
     explicit Planner(std::chrono::year_month_day today = std::chrono::year{2026} / 12 / 6)
@@ -37,6 +41,19 @@ struct Planner
     {
         window = std::make_unique<MainWindow>(WindowServices{
             [d = date] { return *d; }, printer, [e = ended] { ++*e; }});
+        QObject::connect(&boxCloser, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxes << QStringLiteral("%1/%2/%3/%4").arg(box->windowTitle(), box->text())
+                             .arg(box->icon()).arg(box->standardButtons());
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        boxCloser.start(20);
+    }
+    ~Planner()
+    {
+        if (!boxes.isEmpty() || *ended)
+            QTest::qFail("the window showed a message and ended the program", __FILE__, __LINE__);
     }
 
     // Shows the window and waits until start-up has rendered the year.
@@ -50,6 +67,8 @@ struct Planner
     std::shared_ptr<PageCollector> printer;
     std::shared_ptr<int> ended = std::make_shared<int>(0);
     std::unique_ptr<MainWindow> window;
+    QTimer boxCloser;
+    QStringList boxes;
 };
 
 // The captions of a month's cells, in index order, joined by '|'.

@@ -1,0 +1,177 @@
+// The window's behaviour: start-up on the clock's day, year steps, the
+// "Language error" end, and the real clock, placement, end and display.
+
+#include "windowtest.h"
+
+#include "datetext.h"
+
+#include <QProcess>
+#include <QScreen>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tavrin;
+using namespace tavrin::test;
+using namespace std::chrono;
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Start on a clock's day, then step: u up, d down (capitals: by the keyboard).
+    // Marks on cell 10 (written every year) and 40 (never written) are set first.
+    void steps_data()
+    {
+        QTest::addColumn<int>("clockYear");
+        QTest::addColumn<unsigned>("day");
+        QTest::addColumn<QString>("arrows");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("januaryFirst"); // the cell of 1 January in the shown year
+        QTest::addColumn<bool>("banner");
+        for (const unsigned day : {1u, 7u, 16u, 24u})
+            QTest::addRow("day %u", day) << 2026 << day << "" << 2026 << 5 << true;
+        for (const unsigned day : {8u, 15u, 25u, 31u})
+            QTest::addRow("day %u", day) << 2026 << day << "" << 2026 << 5 << false;
+        QTest::newRow("clock after 3000") << 3125 << 10u << "" << 3000 << 4 << false;
+        QTest::newRow("3000 up stays") << 3000 << 10u << "u" << 3000 << 4 << false;
+        QTest::newRow("1 down, down: 0 stays") << 1 << 10u << "dd" << 0 << 0 << false;
+        QTest::newRow("1000 down, no leading zero") << 1000 << 10u << "d" << 999 << 3 << false;
+        QTest::newRow("2026 up, up, down, down") << 2026 << 10u << "uudd" << 2026 << 5 << false;
+        QTest::newRow("2026 keys up, up, down") << 2026 << 10u << "UUD" << 2027 << 6 << false;
+    }
+    void steps()
+    {
+        QFETCH(int, clockYear);
+        QFETCH(unsigned, day);
+        QFETCH(QString, arrows);
+        QFETCH(int, shown);
+        QFETCH(int, januaryFirst);
+        QFETCH(bool, banner);
+        Planner planner(year{clockYear} / 12 / day);
+        QVERIFY(planner.start());
+        auto& view = *planner.window;
+        auto* spin = view.SpinButton1;
+        view.Txt1_Click(10);
+        view.Txt1_Click(40);
+        for (const QChar arrow : arrows) {
+            const bool up = arrow.toLower() == u'u';
+            if (arrow.isUpper())
+                QTest::keyClick(spin, up ? Qt::Key_Up : Qt::Key_Down);
+            else
+                QTest::mouseClick(up ? spin->upArrow() : spin->downArrow(), Qt::LeftButton);
+        }
+        QCOMPARE(view.Image1->isVisible(), banner);
+        QCOMPARE(spin->Value(), shown);
+        QCOMPARE(view.yearBox()->text(), QString::number(shown));
+        QCOMPARE(view.model().YearText, std::to_string(shown));
+        QCOMPARE(captions(view, 1), expectedCaptions(1, januaryFirst, 31));
+        const int february = year{shown}.is_leap() ? 29 : 28;
+        QCOMPARE(view.model().StartCell[1], (januaryFirst + 3) % 7 + february);
+        QCOMPARE(back(view.Txt(1).at(10)), arrows.isEmpty() ? kRed : kWhite);
+        QCOMPARE(back(view.Txt(1).at(40)), kRed);
+    }
+
+    // Held past the first repeat: more than one step, each one drawn.
+    void heldArrow()
+    {
+        Planner planner;
+        QVERIFY(planner.start());
+        auto* spin = planner.window->SpinButton1;
+        QTest::mousePress(spin->upArrow(), Qt::LeftButton);
+        QTest::qWait(8 * spin->Delay());
+        QTest::mouseRelease(spin->upArrow(), Qt::LeftButton);
+        QVERIFY2(spin->Value() >= 2028, qPrintable(QString::number(spin->Value())));
+        QCOMPARE(planner.window->yearBox()->text(), QString::number(spin->Value()));
+    }
+
+    void activation()
+    {
+        Planner planner;
+        int clockReads = 0;
+        planner.window = std::make_unique<MainWindow>(WindowServices{
+            [&clockReads] { return ++clockReads, year{2026} / 12 / 6; }, planner.printer, [] {}});
+        auto& view = *planner.window;
+        // Shown without the window system activating it: start-up still runs, once.
+        view.setAttribute(Qt::WA_ShowWithoutActivating);
+        QVERIFY(planner.start());
+        QCOMPARE(clockReads, 3); // banner twice, year once
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QCOMPARE(clockReads, 3);
+        // Stepped to 2027, then back from another window of the program: the current year again.
+        QTest::mouseClick(view.SpinButton1->upArrow(), Qt::LeftButton);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QCOMPARE(captions(view, 1), expectedCaptions(1, 5, 31));
+    }
+
+    void languageError()
+    {
+        Planner planner;
+        QVERIFY(planner.start());
+        auto& view = *planner.window;
+        // Reject from March on: January and February are drawn before the stop.
+        view.model().setDateInterpreter([](std::string_view text) {
+            return text.starts_with("March") ? std::optional<year_month_day>() : ParseDateText(text);
+        });
+        view.SpinButton1_SpinUp();
+        QCOMPARE(planner.boxes, QStringList(QStringLiteral("Tavrin/Language error/%1/%2")
+                                                .arg(QMessageBox::NoIcon).arg(QMessageBox::Ok)));
+        QCOMPARE(*planner.ended, 1);
+        QCOMPARE(captions(view, 2), expectedCaptions(2, 1, 28)); // 2026
+        QCOMPARE(captions(view, 3), expectedCaptions(3, 99, 0));
+        QCOMPARE(view.model().StartCell[2], 0);
+        planner.boxes.clear();
+        *planner.ended = 0;
+    }
+
+    // Without a stub the end is real: the process stops with a failure status.
+    void endProgramEnds()
+    {
+        const pid_t child = fork();
+        if (child == 0) {
+            WindowServices().endProgram();
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == EXIT_FAILURE);
+    }
+
+    // The planner opens on the machine's own date, centred on the screen.
+    void realClockAndPlace()
+    {
+        const QDate today = QDate::currentDate();
+        const year_month_day read = localToday();
+        QCOMPARE(QDate(int(read.year()), unsigned(read.month()), unsigned(read.day())), today);
+        MainWindow window;
+        window.show();
+        QTRY_COMPARE(window.yearBox()->text(), QString::number(today.year()));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        // Within the offscreen platform's two-pixel frame.
+        QVERIFY((window.frameGeometry().center() - screen.center()).manhattanLength() <= 4);
+    }
+
+    void noDisplay()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QProcess planner;
+        planner.setProcessEnvironment(env);
+        planner.start(QStringLiteral(TAVRIN_BINARY), {});
+        QVERIFY(planner.waitForFinished(20000));
+        QCOMPARE(planner.exitStatus(), QProcess::NormalExit); // no abort, no core
+        QCOMPARE(planner.exitCode(), 1);
+        const QString errors = QString::fromLocal8Bit(planner.readAllStandardError()).trimmed();
+        QVERIFY2(!errors.contains(u'\n') && errors.contains(QStringLiteral("display")), qPrintable(errors));
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
