@@ -1,5 +1,5 @@
-// The whole window against a reference picture, and the day cells legible
-// whatever fonts the machine has.
+// The whole window against a reference picture: with the machine's fonts,
+// and with a font set that lacks Arial (every day must still fit its cell).
 
 #include "windowtest.h"
 
@@ -8,7 +8,8 @@ using namespace tavrin::test;
 
 namespace {
 
-const QString kReference = QStringLiteral(TAVRIN_TEST_DATA "/reference/window.png");
+const QString kReference = QStringLiteral(TAVRIN_TEST_DATA "/reference/%1.png")
+    .arg(qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "window-no-arial" : "window");
 
 // Pixels whose colour differs by more than anti-aliasing can explain.
 int differingPixels(const QImage& a, const QImage& b)
@@ -39,8 +40,6 @@ private slots:
     // quarter of the range.
     void window()
     {
-        if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
-            QSKIP("drawn with other fonts than the reference");
         QPalette tinted;
         tinted.setColor(QPalette::Base, QColor(255, 250, 205));
         tinted.setColor(QPalette::Text, QColor(0, 0, 128));
@@ -62,22 +61,6 @@ private slots:
             shot.save(QStringLiteral("window-actual.png"));
         QVERIFY2(differing <= 4, qPrintable(QStringLiteral("%1 pixels differ; see window-actual.png")
                                                 .arg(differing)));
-    }
-
-    // Also where Arial is missing: the widest day number fits and shows ink.
-    void daysLegible()
-    {
-        Planner planner;
-        QVERIFY(planner.start());
-        QLabel* cell = planner.window->Txt(12).at(32); // "30" in December 2026
-        QCOMPARE(cell->text(), QStringLiteral("30"));
-        QVERIFY(cell->fontMetrics().horizontalAdvance(QStringLiteral("28")) < cell->width());
-        const QImage shot = cell->grab().toImage();
-        int ink = 0;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                ink += qGray(shot.pixel(x, y)) < 128;
-        QVERIFY2(ink > 10, qPrintable(QString::number(ink)));
     }
 };
 
