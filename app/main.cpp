@@ -27,13 +27,19 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char* argv[])
 {
+    // One id for the desktop to pair the window with its launcher: the X11
+    // class is the application name, the Wayland app id the desktop file
+    // name, and the desktop entry and the AppStream file carry the same.
+    const QString appId = QStringLiteral("org.tavrin.Tavrin");
+    QApplication::setApplicationName(appId);
+    QApplication::setDesktopFileName(appId);
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavrin"));
+
     const QtMessageHandler standard = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(standard);
     for (const QString& message : std::as_const(heldBack))
         qWarning().noquote() << message;
-    QApplication::setApplicationName(QStringLiteral("Tavrin"));
-    QApplication::setDesktopFileName(QStringLiteral("org.tavrin.Tavrin"));
 
     tavrin::MainWindow window;
     window.show();

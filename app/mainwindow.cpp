@@ -1,9 +1,11 @@
 #include "mainwindow.h"
 
 #include "monthtable.h"
+#include "normalstate.h"
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -29,10 +31,16 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
+    // Every size we draw, so docks and task switchers need not scale a small
+    // one up, and the scalable drawing at 256 px for dense screens.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/tavrin/icons/tavrin-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/tavrin/icons/tavrin-32.png"), QSize(32, 32));
+    for (const int size : {16, 32, 48, 128})
+        icon.addFile(QStringLiteral(":/tavrin/icons/tavrin-%1.png").arg(size), QSize(size, size));
+    QImageReader drawing(QStringLiteral(":/tavrin/icons/tavrin.svg"));
+    drawing.setScaledSize(QSize(256, 256));
+    icon.addPixmap(QPixmap::fromImage(drawing.read()));
     setWindowIcon(icon);
+    keepNormalStateOnWayland(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
