@@ -21,10 +21,16 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tavrin developers <dev@tavrin.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tavrin.org)
-# Qt and the CUPS client library are found by dpkg-shlibdeps from the binary;
-# the fonts are loaded at run time, and the layout is measured in Arial's
-# metrics, which Liberation Sans matches.
+# Qt and the CUPS client library are found by dpkg-shlibdeps from the binary.
+# The rest is loaded at run time: the fonts (the layout is measured in Arial's
+# metrics, which Liberation Sans matches) and Qt's SVG image plugin, which
+# draws the window icon for large sizes.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6")
+# On a Wayland desktop the planner runs through XWayland, where the desktop
+# draws its title bar from the window's fixed size. Installing Qt's Wayland
+# plugin switches every Qt 6 program on the machine to Wayland, and Qt 6.4
+# then draws its own title bar with a maximize button, so it is only suggested.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)
 
 include(CPack)

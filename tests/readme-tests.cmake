@@ -3,17 +3,16 @@
 # Usage: cmake -DREADME=README.md -DBUILD_DIR=<build dir> -P readme-tests.cmake
 execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --show-only=json-v1
   WORKING_DIRECTORY ${BUILD_DIR} OUTPUT_VARIABLE json COMMAND_ERROR_IS_FATAL ANY)
-string(JSON last LENGTH "${json}" tests)
-math(EXPR last "${last} - 1")
-foreach(i RANGE ${last})
+string(JSON count LENGTH "${json}" tests)
+foreach(i RANGE 1 ${count})
+  math(EXPR i "${i} - 1")
   string(JSON name GET "${json}" tests ${i} name)
-  string(JSON word LENGTH "${json}" tests ${i} command)
-  math(EXPR word "${word} - 1") # the program, after any wrapper that starts it
-  string(JSON program_${name} GET "${json}" tests ${i} command ${word})
+  string(JSON command GET "${json}" tests ${i} command)
+  # The program comes last, after any wrapper that starts it.
+  string(REGEX REPLACE ".*\"([^\"]+)\"[ \n]*]$" "\\1" program_${name} "${command}")
 endforeach()
 
 file(READ ${README} text)
-string(REPLACE ";" "," text "${text}")
 string(REGEX MATCH "\n## Behaviour under faults\n[^#]*" table "${text}")
 string(REGEX MATCHALL "[^|\n]*\\|\n" cells "${table}") # the last cell of each row
 list(REMOVE_AT cells 0 1) # the head and its rule
@@ -27,9 +26,7 @@ foreach(cell IN LISTS cells)
     string(REGEX MATCH "`([^`]+)`( \\(([^)]+)\\))?" _ "${test}")
     set(program "${program_${CMAKE_MATCH_1}}")
     set(case "${CMAKE_MATCH_3}")
-    if(program AND case)
-      execute_process(COMMAND ${program} -functions OUTPUT_VARIABLE functions)
-    endif()
+    execute_process(COMMAND ${program} -functions OUTPUT_VARIABLE functions ERROR_QUIET)
     if(NOT program OR case AND NOT functions MATCHES "(^|\n)${case}\\(")
       message(SEND_ERROR "The fault table cites ${test}, which is no test")
     endif()
