@@ -7,8 +7,7 @@ set -euo pipefail
 cpack=$1 build=$2 version=$3 id=org.tavrin.Tavrin share=usr/share
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+fail() { echo "FAIL: $*"; failed=1; }
 
 # -B keeps the package and CPack's staging out of the build dir; naming Ninja
 # skips the rebuild ("preinstall") that would race a build in progress.
@@ -44,4 +43,4 @@ timeout 30 xvfb-run -a bash -c 'usr/bin/tavrin 2>/dev/null & trap "kill $!" EXIT
 grep -qx "WM_CLASS(STRING) = \"tavrin\", \"$id\"" window || fail "the window's $(grep WM_CLASS window)"
 sizes=$(grep -o 'Icon ([0-9]* x [0-9]*)' window | tr -d 'Icon ()' | xargs)
 [[ $sizes == "16x16 32x32 48x48 128x128 256x256" ]] || fail "the window's icon sizes: $sizes"
-((failures == 0)) && echo "all checks passed"
+[[ -z ${failed:-} ]] && echo "all checks passed"
