@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -20,13 +21,12 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window_ && event->type() == QEvent::Show && !handle_)
+        if (watched == window_ && event->type() == QEvent::Show && handle_ != window_->windowHandle())
             watch(window_->windowHandle());
-        // Sent by the platform once the compositor's state has been
-        // acknowledged, and before anything is drawn for it.
-        if (watched == handle_ && event->type() == QEvent::WindowStateChange
-            && (handle_->windowStates() & kRefused))
-            remap();
+        if (watched == window_ && event->type() == QEvent::Hide)
+            stateSeen_ = false; // the next mapping starts afresh
+        if (watched == handle_ && event->type() == QEvent::WindowStateChange)
+            compositorChose(handle_->windowStates());
         return false;
     }
 
@@ -35,28 +35,38 @@ private:
     {
         handle_ = handle;
         handle_->installEventFilter(this);
-        // A request made in this process (the title bar's maximize button,
-        // showMaximized) changes the window's state before the compositor has
-        // answered. Only the state Qt records is put back here, once the
-        // request has left: a compositor that grants it anyway is met in
-        // eventFilter, and one that refuses it sends nothing at all.
         connect(handle_, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
             if (kRefused & state)
                 QMetaObject::invokeMethod(this, &NormalStateKeeper::forgetRequest, Qt::QueuedConnection);
         });
     }
 
-    void forgetRequest()
+    // The compositor's state, acknowledged by Qt and sent as an event before
+    // anything is drawn for it. A change into a refused state on a mapped
+    // window comes from a request (the title bar's button, a shortcut): the
+    // window is then mapped afresh. The state a mapping starts in is the
+    // compositor's policy (a kiosk shell's fullscreen) and is kept, rather
+    // than met by mapping the window again into it forever.
+    void compositorChose(Qt::WindowStates states)
     {
-        if (handle_->windowStates() & kRefused)
-            setNormal();
-    }
-
-    void remap()
-    {
+        const bool requested = stateSeen_ && !(chosen_ & kRefused) && (states & kRefused);
+        chosen_ = states;
+        stateSeen_ = true;
+        if (!requested)
+            return;
         window_->hide();
         setNormal();
         QMetaObject::invokeMethod(window_, &QWidget::show, Qt::QueuedConnection);
+    }
+
+    // A request made in this process changes the state Qt records before the
+    // compositor has answered. Once the request has left, that record is put
+    // back: a compositor that grants the request anyway is met above, and one
+    // that refuses it sends nothing at all.
+    void forgetRequest()
+    {
+        if (handle_ && (handle_->windowStates() & kRefused) && handle_->windowStates() != chosen_)
+            setNormal();
     }
 
     void setNormal()
@@ -66,7 +76,9 @@ private:
     }
 
     QWidget* window_;
-    QWindow* handle_ = nullptr;
+    QPointer<QWindow> handle_;
+    Qt::WindowStates chosen_;
+    bool stateSeen_ = false; // in the present mapping
 };
 
 } // namespace
