@@ -31,6 +31,7 @@ public:
         state.invisible = state.invisible || cell()->dayName().isEmpty();
         if (cell()->isMarkable()) {
             state.focusable = true;
+            state.focused = cell()->hasKeyboardFocus();
             state.checkable = true;
             state.checked = cell()->isMarked();
         }
@@ -53,11 +54,19 @@ private:
 };
 
 // Titles, headers and the year box: text to read, never to edit. The year
-// box sits in a frame disabled by design, yet is not dimmed itself.
-class TextBoxAccessible : public QAccessibleWidget
+// box sits in a frame disabled by design, yet is not dimmed itself. The text
+// interface is there for the caret and text events the line edit sends.
+class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text type) const override
     {
@@ -71,6 +80,26 @@ public:
         state.disabled = !box()->isEnabledTo(box()->parentWidget());
         return state;
     }
+
+    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(box()->text().size()); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    // Nothing to select, no caret to move, nothing to scroll.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
 
 private:
     TextBox* box() const { return static_cast<TextBox*>(widget()); }

@@ -1,9 +1,7 @@
 #include "daycell.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace tavrin {
 
@@ -15,7 +13,6 @@ DayCell::DayCell(QWidget* parent, const QString& name, bool markable)
     // every caption change by itself, the clearing of a render included, so
     // the cell carries one that is never read.
     setAccessibleName(name);
-    setFocusPolicy(Qt::NoFocus);
 }
 
 bool DayCell::isMarked() const
@@ -39,37 +36,22 @@ void DayCell::announceChanges()
     }
 }
 
-void DayCell::keyPressEvent(QKeyEvent* event)
+void DayCell::setCurrent(bool current)
 {
-    switch (event->key()) {
-    case Qt::Key_Left: emit stepFocus(-1); break;
-    case Qt::Key_Right: emit stepFocus(1); break;
-    case Qt::Key_Up: emit stepFocus(-kCellsPerRow); break;
-    case Qt::Key_Down: emit stepFocus(kCellsPerRow); break;
-    case Qt::Key_Space:
-        if (!event->isAutoRepeat())
-            mark();
-        break;
-    default:
-        Label::keyPressEvent(event);
-        return;
-    }
-    // The focus frame shows once the keyboard is in use, never for the mouse.
-    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    current_ = current;
     update();
 }
 
 void DayCell::paintEvent(QPaintEvent* event)
 {
     Label::paintEvent(event);
-    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+    // Qt keeps this mark on the window while the focus moves by keyboard.
+    if (!hasKeyboardFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
+    // Two pixels in the highlight colour: plain on white and on a red mark.
     QPainter painter(this);
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.rect = rect().adjusted(1, 1, -1, -1);
-    frame.backgroundColor = backColor(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 } // namespace tavrin

@@ -6,8 +6,10 @@ namespace tavrin {
 
 // A day cell: a label showing a day number. A screen reader hears its date
 // ("Saturday 1 January 2022") while a number shows, and nothing while it is
-// blank. January's cells can be marked without a mouse: the grid is one Tab
-// stop, the arrows move between its days and Space marks, as a click does.
+// blank. January's cells can be marked by a screen reader, and the current
+// one of them shows the keyboard focus of its panel once the keyboard is in
+// use. Cells never take the focus themselves: Qt gives a focusable label a
+// rich-text engine of its own.
 class DayCell : public Label
 {
     Q_OBJECT
@@ -28,16 +30,16 @@ public:
     // new name, one for a mark put on or wiped off.
     void announceChanges();
 
-signals:
-    // An arrow key asks for the focus to move by this many cells.
-    void stepFocus(int cells);
+    // The cell the keyboard works on when its panel has the focus.
+    void setCurrent(bool current);
+    bool hasKeyboardFocus() const { return current_ && parentWidget()->hasFocus(); }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool markable_;
+    bool current_ = false;
     QString dayName_;
     QString announcedName_;
     bool announcedMarked_ = false;

@@ -12,7 +12,7 @@ void YearView::RenderYear()
     for (int month = 1; month <= 12; ++month)
         FillMonth(month);
     DisableBlankBoxes();
-    keepJanuaryStopOnADay();
+    keepJanuaryCellOnADay();
     announceChanges();
 }
 

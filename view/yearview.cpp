@@ -76,15 +76,12 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
     }
     if (row.month != 1)
         return;
-    for (const auto& [index, cell] : cells) {
+    for (const auto& [index, cell] : cells)
         connect(cell, &Label::clicked, this, [this, index = index] { Txt1_Click(index); });
-        connect(cell, &DayCell::stepFocus, this, [this, index = index](int cells) {
-            const int to = index + cells;
-            if (to >= 0 && to < kCellsPerMonth && !Txt(1).at(to)->text().isEmpty())
-                moveJanuaryStop(to);
-        });
-    }
-    januaryStop()->setFocusPolicy(Qt::TabFocus);
+    // The keyboard reaches January's days through their panel: one Tab stop.
+    panel->setFocusPolicy(Qt::TabFocus);
+    panel->installEventFilter(this);
+    januaryCell()->setCurrent(true);
 }
 
 void YearView::buildOtherControls()

@@ -30,8 +30,8 @@ public:
     // Marks a January day by painting its cell red.
     void Txt1_Click(int index);
 
-    // The January cell that holds the grid's one Tab stop.
-    DayCell* januaryStop() const { return Txt(1).at(januaryStop_); }
+    // The January cell the keyboard works on; January's panel is one Tab stop.
+    DayCell* januaryCell() const { return Txt(1).at(januaryCell_); }
 
     DateModel& model() { return model_; }
     const DateModel& model() const { return model_; }
@@ -57,12 +57,15 @@ private:
     void buildMonthPanel(const MonthPanelRow& row);
     void buildOtherControls();
     void announceChanges();
-    void keepJanuaryStopOnADay();
-    void moveJanuaryStop(int index);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool januaryKey(const QKeyEvent& key);
+    void moveJanuaryCell(int index);
+    void keepJanuaryCellOnADay();
+    void announceJanuaryFocus();
 
     DateModel model_;
     std::array<ControlArray<DayCell>, 12> txt_;
-    int januaryStop_ = 0;
+    int januaryCell_ = 0;
     ControlArray<TextBox> wday_;
     std::array<Panel*, 12> panels_{};
 };
