@@ -640,8 +640,7 @@ void measurePrinting(Report& report)
 void measureAccessibility(Report& report)
 {
     const QStringList session{QStringLiteral(TAVRIN_ATSPI_SESSION), QStringLiteral("--run")};
-    const QStringList listening{QStringLiteral(TAVRIN_ATSPI_SESSION), QStringLiteral("--listen"),
-                                QStringLiteral("--run")};
+    const QStringList listening = session + QStringList{QStringLiteral(TAVRIN_ATSPI_LISTEN)};
     std::string problem;
     const auto events = runChild(QStringLiteral("a11y-events"), &problem, listening);
     if (!events) {

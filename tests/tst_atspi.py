@@ -24,7 +24,7 @@ def start_setting(started):
     os.close(write)
     display = os.read(read, 16).decode().strip() or sys.exit('Xvfb did not start')
     started.append(bus := subprocess.Popen(['dbus-daemon', '--session', '--nofork', '--print-address'],
-                                           text=True, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE))
+                                           text=True, **dict(QUIET, stdout=subprocess.PIPE)))
     os.environ.update(DISPLAY=':' + display, DBUS_SESSION_BUS_ADDRESS=bus.stdout.readline().strip(),
                       QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1')
     # Asking for the accessibility bus starts it, and its registry with it.

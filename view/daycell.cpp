@@ -45,7 +45,8 @@ void DayCell::setCurrent(bool current)
 void DayCell::paintEvent(QPaintEvent* event)
 {
     Label::paintEvent(event);
-    // Qt keeps this mark on the window while the focus moves by keyboard.
+    // The window carries this mark once the keyboard has moved around in it
+    // (Tab, or the keys of January's panel); the mouse alone never sets it.
     if (!hasKeyboardFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
     // Two pixels in the highlight colour: plain on white and on a red mark.
