@@ -70,7 +70,7 @@ def main(args):
         try:
             start_setting(started)
         except (OSError, subprocess.SubprocessError) as error:
-            print('SKIP: no X server or accessibility bus here:', error)
+            print('SKIP: no X server or accessibility bus here:', error, file=sys.stderr)
             return 77
         return subprocess.run(args[1:]).returncode if args[0] == '--run' else end_to_end(args[0], started)
     finally:
