@@ -6,7 +6,9 @@
 
 #include "benchsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -43,6 +45,9 @@ constexpr int kEnduranceSteps = 20000;
 constexpr int kPrintPresses = 8;
 constexpr int kCupsPresses = 5;
 constexpr int kSettleMs = 300;
+// A held arrow repeats every 50 ms after 250 ms: at most 37 steps in 2 s.
+constexpr int kHeldMs = 2000;
+constexpr int kHeldTarget = 34;
 
 // Decimal megabytes, the stricter reading of each memory target.
 constexpr double kKiBPerMB = 1e6 / 1024;
@@ -90,11 +95,15 @@ private:
 
 using ChildFigures = std::map<std::string, double>;
 
-std::optional<ChildFigures> runChild(const QString& mode, std::string* problem)
+// A fresh copy of this program in a child mode; `within` is a command that
+// runs it, such as the private accessibility setting of the AT-SPI test.
+std::optional<ChildFigures> runChild(const QString& mode, std::string* problem,
+                                     QStringList within = {})
 {
     QProcess child;
-    child.setProgram(QCoreApplication::applicationFilePath());
-    child.setArguments({QStringLiteral("--child"), mode});
+    within << QCoreApplication::applicationFilePath() << QStringLiteral("--child") << mode;
+    child.setProgram(within.takeFirst());
+    child.setArguments(within);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TAVRIN_BENCH_SPAWNED_MS"), QString::number(nowMs(), 'f', 3));
     child.setProcessEnvironment(environment);
@@ -285,6 +294,47 @@ struct Stepper
     int count = 0;
     int faults = 0; // steps that did not show a new year
 };
+
+// Runs where Qt's AT-SPI bridge is up. "a11y-events": a year step painted,
+// its events going out to whoever listens, and the accessibility events per
+// step as Qt hands them over. "a11y-held": steps a held up arrow makes in 2 s.
+int childAccessibility(int argc, char** argv, bool held)
+{
+    QApplication app(argc, argv);
+    Planner planner(kBannerHiddenDay);
+    if (!planner.start() || !waitFor(QAccessible::isActive, 10000))
+        return 1;
+    runEvents(kSettleMs);
+    SpinButton& spin = *planner.window->SpinButton1;
+    const int before = spin.Value();
+    if (held) {
+        QWidget* const up = spin.upArrow();
+        const QPointF at = QRectF(up->rect()).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, up->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(up, &press);
+        QTimer::singleShot(kHeldMs, &app, &QCoreApplication::quit);
+        app.exec();
+        std::printf("steps=%d\n", spin.Value() - before);
+        return 0;
+    }
+    // First as the running program steps, the events going out to the bus,
+    // then counting them instead.
+    Stepper stepper(*planner.window);
+    const double start = nowMs();
+    for (int step = 0; step < 2 * kStepsPerSweep; ++step) {
+        stepper.step();
+        QCoreApplication::processEvents();
+    }
+    const double stepMs = (nowMs() - start) / (2 * kStepsPerSweep);
+    static long events = 0;
+    QAccessible::installUpdateHandler([](QAccessibleEvent*) { ++events; });
+    for (int step = 0; step < 2 * kStepsPerSweep; ++step)
+        stepper.step();
+    std::printf("step_ms=%.2f\nevents_per_step=%.1f\n", stepMs,
+                static_cast<double>(events) / (2 * kStepsPerSweep));
+    return stepper.faults ? 1 : 0;
+}
 
 void measureSteps(Report& report, MainWindow& window)
 {
@@ -587,6 +637,31 @@ void measurePrinting(Report& report)
                       kCupsPresses));
 }
 
+void measureAccessibility(Report& report)
+{
+    const QStringList session{QStringLiteral(TAVRIN_ATSPI_SESSION), QStringLiteral("--run")};
+    const QStringList listening = session + QStringList{QStringLiteral(TAVRIN_ATSPI_LISTEN)};
+    std::string problem;
+    const auto events = runChild(QStringLiteral("a11y-events"), &problem, listening);
+    if (!events && problem.find("SKIP") != std::string::npos) {
+        report.note(6, "accessibility skipped: " + problem);
+        return;
+    }
+    if (!events) {
+        report.figure(6, "accessibility", problem, "", false);
+        return;
+    }
+    report.figure(6, "accessibility events per year step", fmt("%.1f", events->at("events_per_step")));
+    report.figure(6, "year step + paint, AT-SPI client listening", fmt("%.2f ms", events->at("step_ms")),
+                  "< 50 ms (repeat)", events->at("step_ms") < 50);
+    for (const auto& [within, who] : {std::pair{session, "no client"}, {listening, "AT-SPI client listening"}}) {
+        const auto held = runChild(QStringLiteral("a11y-held"), &problem, within);
+        const double steps = held ? held->at("steps") : -1;
+        report.figure(6, fmt("held arrow, steps in %d ms, %s", kHeldMs, who),
+                      held ? fmt("%.0f", steps) : problem, fmt(">= %d", kHeldTarget), steps >= kHeldTarget);
+    }
+}
+
 int runReport(int argc, char** argv)
 {
     const double start = nowMs();
@@ -615,6 +690,7 @@ int runReport(int argc, char** argv)
         report.figure(4, "language errors while stepping", fmt("%d", *planner.languageErrors), "0", false);
     planner.window.reset();
     measurePrinting(report);
+    measureAccessibility(report);
 
     std::printf("   total run time %.1f s; %s\n", (nowMs() - start) / 1000,
                 report.failed() ? "SOME TARGETS FAILED" : "all targets met");
@@ -636,6 +712,8 @@ int main(int argc, char** argv)
             return childResident(argc, argv, mode == "rss-planner");
         if (mode == "print-memory")
             return childPrintMemory(argc, argv);
+        if (mode == "a11y-events" || mode == "a11y-held")
+            return childAccessibility(argc, argv, mode == "a11y-held");
         std::fprintf(stderr, "tavrin_bench: unknown child mode %s\n", mode.c_str());
         return 2;
     }

@@ -1,5 +1,5 @@
-// Printing end to end: the real window, the real default printer of a local
-// CUPS server (a cups-pdf queue set up by the test fixture).
+// Printing end to end: the real window, the real default printer of a private
+// CUPS server with a cups-pdf queue (tests/cups/with-cups).
 
 #include "windowtest.h"
 
@@ -72,7 +72,7 @@ private slots:
                                      && queueJobs().back().state >= IPP_JSTATE_CANCELED, 30000);
         const Job job = queueJobs().back();
         QCOMPARE(job.state, IPP_JSTATE_COMPLETED);
-        const QDir out(run(QStringLiteral(CUPS_FIXTURE), {QStringLiteral("outdir")}));
+        const QDir out(qEnvironmentVariable("CUPS_PDF_OUT"));
         const auto pdfs = out.entryList({QStringLiteral("job_%1-*.pdf").arg(job.id)});
         QCOMPARE(pdfs.size(), 1);
         const QString info = run(QStringLiteral("pdfinfo"), {out.filePath(pdfs.front())});

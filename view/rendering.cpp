@@ -12,17 +12,16 @@ void YearView::RenderYear()
     for (int month = 1; month <= 12; ++month)
         FillMonth(month);
     DisableBlankBoxes();
+    keepJanuaryCellOnADay();
+    announceChanges();
 }
 
 void YearView::ClearAllLabels()
 {
     // Labels already empty are left alone, so they are not repainted.
-    for (auto* label : findChildren<Label*>()) {
+    for (auto* label : findChildren<Label*>())
         if (!label->text().isEmpty())
             label->clear();
-        if (!label->accessibleName().isEmpty())
-            label->setAccessibleName(QString());
-    }
 }
 
 void YearView::FillMonth(int month)
@@ -38,8 +37,8 @@ void YearView::FillMonth(int month)
         auto* label = cells.at(cell);
         label->setNum(m.DayCounter);
         const auto weekday = kColumnWeekdays.at(static_cast<std::size_t>(cell % kCellsPerRow));
-        label->setAccessibleName(toQString(weekday) + QLatin1Char(' ') + QString::number(m.DayCounter)
-                                 + monthAndYear);
+        label->setDayName(toQString(weekday) + QLatin1Char(' ') + QString::number(m.DayCounter)
+                          + monthAndYear);
         label->setEnabled(true);
         setBackColor(label, toQColor(kWhite));
     }
@@ -52,6 +51,21 @@ void YearView::DisableBlankBoxes()
             box->setEnabled(false);
             setBackColor(box, toQColor(kWhite));
         }
+    }
+}
+
+// Once the year is drawn, screen readers hear only what really changed: a
+// panel's new year, a day's new name, a mark wiped off. A clearing followed
+// by a fill never reaches them.
+void YearView::announceChanges()
+{
+    for (int month = 1; month <= 12; ++month) {
+        const QString name = QStringLiteral("%1 %2").arg(
+            QString::fromStdString(model_.monthName(month)), QString::fromStdString(model_.YearText));
+        if (panel(month)->accessibleName() != name)
+            panel(month)->setAccessibleName(name);
+        for (const auto& [index, cell] : Txt(month))
+            cell->announceChanges();
     }
 }
 

@@ -1,6 +1,6 @@
 #include "spinbutton.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -8,51 +8,6 @@
 #include <algorithm>
 
 namespace tavrin {
-namespace {
-
-// What a screen reader learns of the spin control: "Year", with the selected
-// year as its value. The value is read-only there: a year is chosen by
-// stepping, which also redraws the view.
-class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface
-{
-public:
-    explicit SpinButtonAccessible(SpinButton* spin)
-        : QAccessibleWidget(spin, QAccessible::SpinBox, QStringLiteral("Year"))
-    {
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text type) const override
-    {
-        if (type == QAccessible::Value)
-            return QString::number(spin()->Value());
-        return QAccessibleWidget::text(type);
-    }
-
-    QVariant currentValue() const override { return spin()->Value(); }
-    void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return spin()->Max(); }
-    QVariant minimumValue() const override { return spin()->Min(); }
-    QVariant minimumStepSize() const override { return spin()->SmallChange(); }
-
-private:
-    SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
-};
-
-QAccessibleInterface* spinButtonAccessible(const QString&, QObject* object)
-{
-    if (auto* spin = qobject_cast<SpinButton*>(object))
-        return new SpinButtonAccessible(spin);
-    return nullptr;
-}
-
-} // namespace
 
 ArrowButton::ArrowButton(QWidget* parent, Qt::ArrowType direction)
     : QAbstractButton(parent), direction_(direction)
@@ -92,8 +47,6 @@ SpinButton::SpinButton(QWidget* parent, const QString& name)
     : QWidget(parent), up_(new ArrowButton(this, Qt::UpArrow)),
       down_(new ArrowButton(this, Qt::DownArrow))
 {
-    static const bool accessible = (QAccessible::installFactory(spinButtonAccessible), true);
-    Q_UNUSED(accessible);
     setObjectName(name);
     setAccessibleName(QStringLiteral("Year"));
     setFocusPolicy(Qt::StrongFocus);
@@ -138,6 +91,17 @@ void SpinButton::stepDown()
     value_ = static_cast<int>(std::max<long long>(static_cast<long long>(value_) - smallChange_, min_));
     announceValue();
     emit SpinDown();
+}
+
+void SpinButton::stepTo(int value)
+{
+    const int before = value_;
+    setValue(value);
+    announceValue();
+    if (value_ >= before)
+        emit SpinUp();
+    else
+        emit SpinDown();
 }
 
 void SpinButton::announceValue()

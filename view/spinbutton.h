@@ -22,7 +22,9 @@ private:
 // A vertical pair of arrows holding a whole-number Value within Min..Max.
 // A press on an arrow steps Value by SmallChange, then reports SpinUp or
 // SpinDown; a held arrow repeats after 5 x Delay, then every Delay ms.
-// Setting Value from code reports nothing.
+// Setting Value from code reports nothing. The Up and Down keys and a screen
+// reader's Increase and Decrease step as the arrows do; a screen reader that
+// sets the value steps straight to it.
 class SpinButton : public QWidget
 {
     Q_OBJECT
@@ -40,6 +42,12 @@ public:
     ArrowButton* upArrow() const { return up_; }
     ArrowButton* downArrow() const { return down_; }
 
+    void stepUp();
+    void stepDown();
+    // One step to a chosen value (brought into range), reported as SpinUp,
+    // or SpinDown when it goes down.
+    void stepTo(int value);
+
 signals:
     void SpinUp();
     void SpinDown();
@@ -51,8 +59,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void stepUp();
-    void stepDown();
     void announceValue();
 
     ArrowButton* up_;

@@ -1,7 +1,9 @@
 #include "toolkit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPainter>
 #include <cmath>
 
@@ -110,6 +112,10 @@ TextBox::TextBox(QWidget* parent, const QString& name, const QString& text)
     // the line edit's usual inner margin, so "Wed" is not clipped.
     setTextMargins(-2, 0, -2, 0);
     setCursor(Qt::ArrowCursor);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 Panel::Panel(QWidget* parent, const QString& name, Colour back) : QWidget(parent)
@@ -124,10 +130,44 @@ PushButton::PushButton(QWidget* parent, const QString& name, const QString& capt
     setObjectName(name);
 }
 
+void PushButton::press()
+{
+    reportPress(Qt::LeftButton, Qt::NoModifier, QRectF(rect()).center());
+}
+
 void PushButton::mousePressEvent(QMouseEvent* event)
 {
     QPushButton::mousePressEvent(event);
-    emit mouseDown(event->button(), event->modifiers(), event->position());
+    reportPress(event->button(), event->modifiers(), event->position());
+}
+
+void PushButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space presses at once, as the mouse does; a held Space presses once.
+    if (event->key() != Qt::Key_Space) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        reportPress(Qt::LeftButton, event->modifiers(), QRectF(rect()).center());
+}
+
+void PushButton::reportPress(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position)
+{
+    // What a press runs may hide the control that has the keyboard focus for
+    // a moment (printing hides this button and the year control); Qt would
+    // then hand the focus on for good. It is parked instead and given back,
+    // looking as it did.
+    QWidget* const window = this->window();
+    const QPointer<QWidget> focused = window->focusWidget();
+    const bool keyboardLook = window->testAttribute(Qt::WA_KeyboardFocusChange);
+    if (focused)
+        focused->clearFocus();
+    emit mouseDown(button, shift, position);
+    if (focused && focused->isVisible()) {
+        focused->setFocus(Qt::OtherFocusReason);
+        window->setAttribute(Qt::WA_KeyboardFocusChange, keyboardLook);
+    }
 }
 
 Picture::Picture(QWidget* parent, const QString& name, const QPixmap& picture)

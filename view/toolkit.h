@@ -64,7 +64,7 @@ private:
 };
 
 // A single-line text box that only displays: flat, read-only, no caret, out of
-// the Tab chain, deaf to the mouse.
+// the Tab chain, deaf to the mouse. Screen readers hear its text as its name.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -80,18 +80,27 @@ public:
     Panel(QWidget* parent, const QString& name, Colour back);
 };
 
-// A push button that reports a press of any mouse button.
+// A push button that reports a press of any mouse button. Space on the
+// focused button and a screen reader's Press action report a left-button
+// press in its middle; Enter reports nothing.
 class PushButton : public QPushButton
 {
     Q_OBJECT
 public:
     PushButton(QWidget* parent, const QString& name, const QString& caption);
 
+    // A press that does not come from the mouse.
+    void press();
+
 signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void reportPress(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
 };
 
 // A picture shown at its natural size. Its left edge is a fractional twip

@@ -1,5 +1,6 @@
 #include "yearview.h"
 
+#include "accessibility.h"
 #include "monthtable.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const Twip
 
 YearView::YearView(QWidget* parent) : QWidget(parent)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tavrin"));
     setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
@@ -63,7 +65,7 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
         place.left = kDayCell.width * (slot % kCellsPerRow);
         place.top = kDayCell.top + kDayCell.height * (slot / kCellsPerRow);
 
-        auto* cell = new Label(panel, elementName(arrayName, index));
+        auto* cell = new DayCell(panel, elementName(arrayName, index), row.month == 1);
         cell->setGeometry(place.toPixels());
         cell->setFont(makeFont(kDayCellFont));
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -72,9 +74,14 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
         setTextColor(cell, windowTextColour());
         cells[index] = cell;
     }
-    if (row.month == 1)
-        for (const auto& [index, cell] : cells)
-            connect(cell, &Label::clicked, this, [this, index = index] { Txt1_Click(index); });
+    if (row.month != 1)
+        return;
+    for (const auto& [index, cell] : cells)
+        connect(cell, &Label::clicked, this, [this, index = index] { Txt1_Click(index); });
+    // The keyboard reaches January's days through their panel: one Tab stop.
+    panel->setFocusPolicy(Qt::TabFocus);
+    panel->installEventFilter(this);
+    januaryCell()->setCurrent(true);
 }
 
 void YearView::buildOtherControls()
@@ -91,10 +98,13 @@ void YearView::buildOtherControls()
     // frame's disabled state down to it.
     setTextColor(yearBox(), toQColor(kWhite), WhenDisabled::SameColour);
     FRMyEAR->setEnabled(false);
-    yearBox()->setAccessibleName(QStringLiteral("Selected year"));
+    yearBox()->setAccessibleDescription(QStringLiteral("Selected year"));
 
     SpinButton1 = new SpinButton(this, QStringLiteral("SpinButton1"));
     SpinButton1->setGeometry(kSpinButton.toPixels());
+    // The keyboard starts on the year: Up and Down work at once, and a stray
+    // Space prints nothing. Tab then reaches January's days, then Print.
+    SpinButton1->setFocus();
 
     Label1 = new Label(this, QStringLiteral("Label1"));
     Label1->setGeometry(kLabel1.toPixels());

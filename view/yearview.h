@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datemodel.h"
+#include "daycell.h"
 #include "spinbutton.h"
 #include "toolkit.h"
 
@@ -18,9 +19,9 @@ public:
     explicit YearView(QWidget* parent = nullptr);
 
     // Draws YearText into the twelve panels: clears every label, fills the
-    // months January to December, then retires empty text boxes. Throws
-    // LanguageError, with the earlier months drawn, when a month's date
-    // cannot be interpreted.
+    // months January to December, then retires empty text boxes; then tells
+    // screen readers what changed. Throws LanguageError, with the earlier
+    // months drawn, when a month's date cannot be interpreted.
     void RenderYear();
     void ClearAllLabels();
     void FillMonth(int month);
@@ -29,11 +30,14 @@ public:
     // Marks a January day by painting its cell red.
     void Txt1_Click(int index);
 
+    // The January cell the keyboard works on; January's panel is one Tab stop.
+    DayCell* januaryCell() const { return Txt(1).at(januaryCell_); }
+
     DateModel& model() { return model_; }
     const DateModel& model() const { return model_; }
 
     // Day cells of a month (1 to 12), by cell index.
-    const ControlArray<Label>& Txt(int month) const
+    const ControlArray<DayCell>& Txt(int month) const
     {
         return txt_.at(static_cast<std::size_t>(month - 1));
     }
@@ -52,9 +56,16 @@ public:
 private:
     void buildMonthPanel(const MonthPanelRow& row);
     void buildOtherControls();
+    void announceChanges();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool januaryKey(const QKeyEvent& key);
+    void moveJanuaryCell(int index);
+    void keepJanuaryCellOnADay();
+    void announceJanuaryFocus();
 
     DateModel model_;
-    std::array<ControlArray<Label>, 12> txt_;
+    std::array<ControlArray<DayCell>, 12> txt_;
+    int januaryCell_ = 0;
     ControlArray<TextBox> wday_;
     std::array<Panel*, 12> panels_{};
 };

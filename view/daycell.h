@@ -1,0 +1,48 @@
+#pragma once
+
+#include "toolkit.h"
+
+namespace tavrin {
+
+// A day cell: a label showing a day number. A screen reader hears its date
+// ("Saturday 1 January 2022") while a number shows, and nothing while it is
+// blank. January's cells can be marked by a screen reader, and the current
+// one of them shows the keyboard focus of its panel once the keyboard is in
+// use. Cells never take the focus themselves: Qt gives a focusable label a
+// rich-text engine of its own.
+class DayCell : public Label
+{
+    Q_OBJECT
+public:
+    DayCell(QWidget* parent, const QString& name, bool markable);
+
+    bool isMarkable() const { return markable_; }
+    bool isMarked() const;
+    // Marks the cell as a click does.
+    void mark() { emit clicked(); }
+
+    // The date the caption stands for; kept silently, read only while a
+    // caption shows.
+    void setDayName(const QString& name) { dayName_ = name; }
+    QString dayName() const { return text().isEmpty() ? QString() : dayName_; }
+
+    // Tells screen readers what changed since the last call: one event for a
+    // new name, one for a mark put on or wiped off.
+    void announceChanges();
+
+    // The cell the keyboard works on when its panel has the focus.
+    void setCurrent(bool current);
+    bool hasKeyboardFocus() const { return current_ && parentWidget()->hasFocus(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool markable_;
+    bool current_ = false;
+    QString dayName_;
+    QString announcedName_;
+    bool announcedMarked_ = false;
+};
+
+} // namespace tavrin
