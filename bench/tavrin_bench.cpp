@@ -104,9 +104,6 @@ std::optional<ChildFigures> runChild(const QString& mode, std::string* problem,
     within << QCoreApplication::applicationFilePath() << QStringLiteral("--child") << mode;
     child.setProgram(within.takeFirst());
     child.setArguments(within);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TAVRIN_BENCH_SPAWNED_MS"), QString::number(nowMs(), 'f', 3));
-    child.setProcessEnvironment(environment);
     child.start();
     if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit
         || child.exitCode() != 0) {
@@ -142,21 +139,13 @@ public:
         onPainted_ = std::move(onPainted);
     }
     double paintedAtMs() const { return paintedAtMs_; }
-    // Paint events the window's widgets got before the clock stopped, and
-    // those of them delivered once the window showed what is wanted.
-    int paints() const { return paints_; }
-    int readyPaints() const { return readyPaints_; }
 
     bool notify(QObject* receiver, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && window_ && paintedAtMs_ < 0
-            && receiver->isWidgetType() && static_cast<QWidget*>(receiver)->window() == window_) {
-            ++paints_;
-            if (ready_()) {
-                ++readyPaints_;
-                sawPaint_ = true;
-            }
-        }
+            && receiver->isWidgetType() && static_cast<QWidget*>(receiver)->window() == window_
+            && ready_())
+            sawPaint_ = true;
         ++depth_;
         const bool result = QApplication::notify(receiver, event);
         --depth_;
@@ -173,8 +162,6 @@ private:
     std::function<bool()> ready_;
     std::function<void()> onPainted_;
     bool sawPaint_ = false;
-    int paints_ = 0;
-    int readyPaints_ = 0;
     int depth_ = 0;
     double paintedAtMs_ = -1;
 };
@@ -204,11 +191,8 @@ int childStartup(int argc, char** argv)
     QTimer::singleShot(20000, [] { QCoreApplication::exit(1); });
     if (app.exec() != 0)
         return 1;
-    // The parent noted on the shared monotonic clock when it started us.
-    const double spawned = qEnvironmentVariable("TAVRIN_BENCH_SPAWNED_MS").toDouble();
-    std::printf("window_ms=%.3f\napplication_ms=%.3f\nprocess_ms=%.3f\npaints=%d\nyear_paints=%d\n",
-                app.paintedAtMs() - beforeWindow, app.paintedAtMs() - beforeApplication,
-                spawned > 0 ? app.paintedAtMs() - spawned : -1.0, app.paints(), app.readyPaints());
+    std::printf("window_ms=%.3f\napplication_ms=%.3f\n", app.paintedAtMs() - beforeWindow,
+                app.paintedAtMs() - beforeApplication);
     return 0;
 }
 
@@ -340,8 +324,8 @@ void measureSteps(Report& report, MainWindow& window)
 {
     // QWidget::repaint() on the window is not a full repaint: with the backing
     // store intact, Qt leaves out children that fill themselves (panels, cells,
-    // text boxes), whose pixels are still valid. Marking every widget dirty is
-    // what makes each of them paint again; the probe below shows it does.
+    // text boxes). Marking every widget dirty is what makes each of them paint
+    // again; the probe below shows it covers the whole window.
     const QList<QWidget*> children = window.findChildren<QWidget*>();
     std::vector<QWidget*> widgets(children.begin(), children.end());
     widgets.push_back(&window);
@@ -356,45 +340,17 @@ void measureSteps(Report& report, MainWindow& window)
         stepper.step();
         paintAll();
     };
-    const auto naturalStep = [&] {
-        stepper.step();
-        flush();
-    };
-    const auto windowRepaint = [&] {
-        window.repaint();
-        flush();
-    };
-
-    // What each way of painting draws, looked at outside the timed loops.
-    struct Painted
-    {
-        std::vector<double> events, coverage;
-    };
-    Painted forcedPaint, floorPaint, naturalPaint, repaintPaint;
     {
         PaintProbe probe(&window);
-        const auto look = [&probe](Painted& into, const auto& action) {
-            probe.reset();
-            action();
-            into.events.push_back(probe.events());
-            into.coverage.push_back(probe.coverage());
-        };
-        for (int round = 0; round < 2 * kStepsPerSweep; ++round) {
-            look(forcedPaint, forcedStep);
-            look(floorPaint, paintAll);
-            look(naturalPaint, naturalStep);
-            look(repaintPaint, windowRepaint);
-        }
-    }
-
-    for (int round = 0; round < kWarmUpRounds; ++round) {
-        forcedStep();
         paintAll();
-        naturalStep();
-        windowRepaint();
+        report.figure(1, "full repaint: widgets painted, area covered",
+                      fmt("%d, %.0f%%", probe.widgetsPainted(), 100 * probe.coverage()),
+                      fmt("of %d widgets", visibleWidgets(&window)));
     }
+    for (int round = 0; round < kWarmUpRounds; ++round)
+        forcedStep();
     // Interleaved, so drifts in machine speed touch all alike.
-    std::vector<double> forcedMs, floorMs, naturalMs, renderMs, repaintMs;
+    std::vector<double> forcedMs, floorMs, naturalMs;
     const auto time = [](std::vector<double>& into, const auto& action) {
         const double start = nowMs();
         action();
@@ -404,13 +360,7 @@ void measureSteps(Report& report, MainWindow& window)
     for (int round = 0; round < kTimedRounds; ++round) {
         time(forcedMs, forcedStep);
         time(floorMs, paintAll);
-        const double start = nowMs();
-        stepper.step();
-        const double rendered = nowMs();
-        flush();
-        naturalMs.push_back(nowMs() - start);
-        renderMs.push_back(rendered - start);
-        time(repaintMs, windowRepaint);
+        time(naturalMs, [&] { stepper.step(); flush(); });
     }
 
     const double step = median(forcedMs);
@@ -423,26 +373,14 @@ void measureSteps(Report& report, MainWindow& window)
     report.figure(1, "year step + full repaint, p95",
                   fmt("%.3f ms (max %.2f)", p95, *std::ranges::max_element(forcedMs)), "< 10 ms",
                   p95 < 10.0);
-    report.figure(1, "step painting only what changed, median/p95",
-                  fmt("%.3f / %.3f ms (%.2f x floor)", median(naturalMs), percentile(naturalMs, 95),
-                      median(naturalMs) / floor));
-    report.figure(1, "  of which the click and RenderYear, median", fmt("%.3f ms", median(renderMs)));
-    report.figure(1, "window.repaint() alone, median", fmt("%.3f ms", median(repaintMs)));
-    const auto painted = [](const Painted& p) {
-        return fmt("%.0f/%.0f%%", median(p.events), 100 * median(p.coverage));
-    };
-    report.figure(1, "paint events/area: step|floor|changed|repaint()",
-                  painted(forcedPaint) + " " + painted(floorPaint) + " " + painted(naturalPaint) + " "
-                      + painted(repaintPaint),
-                  fmt("of %d widgets", visibleWidgets(&window)));
+    report.figure(1, "step painting only what changed, median", fmt("%.3f ms", median(naturalMs)));
     if (stepper.faults)
         report.figure(1, "steps that did not show a new year", fmt("%d", stepper.faults), "0", false);
 }
 
 void measureStartup(Report& report)
 {
-    std::vector<double> windowMs, applicationMs, processMs;
-    double paints = 0, yearPaints = 0;
+    std::vector<double> windowMs, applicationMs;
     for (int run = 0; run < kStartupRuns; ++run) {
         std::string problem;
         const auto figures = runChild(QStringLiteral("startup"), &problem);
@@ -452,23 +390,13 @@ void measureStartup(Report& report)
         }
         windowMs.push_back(figures->at("window_ms"));
         applicationMs.push_back(figures->at("application_ms"));
-        processMs.push_back(figures->at("process_ms"));
-        paints = figures->at("paints");
-        yearPaints = figures->at("year_paints");
     }
     const double middle = median(windowMs);
     report.figure(2, "window created -> first year paint, median",
                   fmt("%.1f ms (%.1f..%.1f, %d runs)", middle, *std::ranges::min_element(windowMs),
                       *std::ranges::max_element(windowMs), kStartupRuns),
                   "< 100 ms", middle < 100.0);
-    const auto spread = [](const std::vector<double>& ms) {
-        return fmt("%.1f ms (%.1f..%.1f)", median(ms), *std::ranges::min_element(ms),
-                   *std::ranges::max_element(ms));
-    };
-    report.figure(2, "same from QApplication construction, median", spread(applicationMs));
-    report.figure(2, "same from process start (exec), median", spread(processMs));
-    report.figure(2, "paint events until then: all | showing the year",
-                  fmt("%.0f | %.0f", paints, yearPaints));
+    report.figure(2, "same from QApplication construction, median", fmt("%.1f ms", median(applicationMs)));
 }
 
 void measureResident(Report& report)
