@@ -71,48 +71,6 @@ private slots:
         QCOMPARE(back(view.Txt(1).at(40)), kRed);
     }
 
-    // Years in turn: what each render leaves of the last, and the marks on
-    // January's days. A dark platform palette tells cells never written.
-    void rendersInTurn()
-    {
-        QPalette dark;
-        dark.setColor(QPalette::Base, QColor(30, 30, 40));
-        QApplication::setPalette(dark);
-        Planner planner(year{2021} / 12 / 10); // January in cells 6 to 36
-        QApplication::setPalette(QPalette());
-        QVERIFY(planner.start());
-        auto& view = *planner.window;
-        const auto january = [&view](int index) { return view.Txt(1).at(index); };
-        const auto step = [&view](bool up) {
-            QTest::mouseClick(up ? view.SpinButton1->upArrow() : view.SpinButton1->downArrow(), Qt::LeftButton);
-        };
-        const QColor created = backColor(january(2));
-        QVERIFY(created != Qt::white);
-        view.Label1->setText("Tavrin");
-        auto* header = view.WDay().at(27);
-        header->clear();
-        step(true); // 2022: January in cells 0 to 30
-        QVERIFY(view.Label1->text().isEmpty());
-        QVERIFY(!header->isEnabled() && backColor(header) == Qt::white);
-        for (int index = 31; index <= 36; ++index)
-            QVERIFY(january(index)->isEnabled() && back(january(index)) == kWhite);
-        QCOMPARE(backColor(january(37)), created); // no render reaches 37
-
-        QTest::mouseClick(january(3), Qt::LeftButton);
-        QTest::mouseClick(january(40), Qt::LeftButton);
-        QTest::mouseClick(january(5), Qt::RightButton); // only left clicks mark
-        QTest::mouseClick(view.Txt(2).at(3), Qt::LeftButton); // only January's cells do
-        QVERIFY(back(january(3)) == kRed && january(3)->text() == "4");
-        QVERIFY(back(january(5)) == kWhite && back(view.Txt(2).at(3)) == kWhite);
-        step(false);
-        QVERIFY(back(january(3)) == kRed && january(3)->text().isEmpty());
-        for (bool up : {true, true, false}) {
-            step(up);
-            QCOMPARE(back(january(40)), kRed);
-        }
-        QVERIFY(back(january(3)) == kWhite && january(3)->text() == "4");
-    }
-
     // Held past the first repeat: more than one step, each one drawn.
     void heldArrow()
     {
