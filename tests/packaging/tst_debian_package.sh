@@ -45,7 +45,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # Qt and CUPS come from dpkg-shlibdeps reading the binary; the fonts are only
 # loaded at run time and so must be named by hand.
 depends=$(field Depends)
-for pkg in fonts-liberation libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2; do
+for pkg in fonts-liberation libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libcups2; do
   sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends" | grep -qx "$pkg" \
     || fail "Depends lacks $pkg: $depends"
 done
