@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFileInfo>
 #include <QThreadPool>
 #include <QVariantMap>
 #include <iostream>
@@ -13,8 +14,13 @@ void reportPrintFailure(const QString& reason)
     // One write, so lines from the print thread and this one never mix.
     std::cerr << ("tavrin: nothing was printed: " + reason.toLocal8Bit() + '\n').toStdString();
 
-    // Connecting to the session bus the first time can block, so it happens
-    // on a pool thread; the message is sent without waiting for an answer.
+    // Only a session bus that is already there: where none is, libdbus would
+    // start one of its own through X11.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+        && !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
+        return;
+    // Connecting to the bus the first time can block, so it happens on a
+    // pool thread; the message is sent without waiting for an answer.
     QThreadPool::globalInstance()->start([reason] {
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected())

@@ -43,8 +43,15 @@ public:
 
     QPageLayout layout() const
     {
+        // The paper the user chose for this printer, else the printer's own
+        // default (cupsGetDestMediaDefault() would take Letter instead).
+        const char* media = cupsGetOption(CUPS_MEDIA, dest_->num_options, dest_->options);
+        if (ipp_attribute_t* ownDefault = cupsFindDestDefault(http_.get(), dest_.get(), info_.get(), CUPS_MEDIA);
+            !media && ownDefault)
+            media = ippGetString(ownDefault, 0, nullptr);
         cups_size_t sheet;
-        if (!cupsGetDestMediaDefault(http_.get(), dest_.get(), info_.get(), 0, &sheet))
+        if (!media
+            || !cupsGetDestMediaByName(http_.get(), dest_.get(), info_.get(), media, CUPS_MEDIA_FLAGS_DEFAULT, &sheet))
             return fallbackPageLayout();
         // Hundredths of millimetres on the upright sheet; a landscape page
         // lies on it turned a quarter anticlockwise.

@@ -6,7 +6,6 @@
 #include "mainwindow.h"
 #include "monthtable.h"
 #include "printpage.h"
-#include "printserver.h"
 
 #include <QTest>
 #include <chrono>
@@ -22,7 +21,7 @@ struct PageCollector : PageSink
     std::vector<QImage> pages;
     QStringList shown;
     std::vector<QByteArray> pdfs;
-    QPageLayout layout = fallbackPageLayout();
+    QPageLayout layout; // the paper, as the printing test sets it
     void print(QWidget& window) override
     {
         pages.push_back(window.grab().toImage());
