@@ -11,13 +11,11 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
-#include <iostream>
 
 namespace tavrin {
 namespace {
 
 constexpr int kLastYear = 3000;
-constexpr double kPrintScale = 3.0;
 
 unsigned dayOfMonth(const Clock& clock)
 {
@@ -135,25 +133,18 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
         Label1->setText(QString::number(SpinButton1->Value()) + QStringLiteral(" Tavrin"));
         Command1->hide();
         SpinButton1->hide();
-        services_.printer->print(printImage());
+        // Makes the page from the window as it stands and returns: the
+        // printer hands it over on its own thread, so the window is back at
+        // once whatever the print server does.
+        services_.printer->print(*this);
     } catch (const std::exception& error) {
-        // No message box, as ever, but the reason is not swallowed either.
-        std::cerr << "tavrin: nothing was printed: " << error.what() << std::endl;
+        reportPrintFailure(QString::fromStdString(error.what()));
     }
     applyBannerSchedule();
     FRMyEAR->show();
     Command1->show();
     SpinButton1->show();
     Label1->clear();
-}
-
-QImage MainWindow::printImage()
-{
-    QImage image(size() * kPrintScale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(kPrintScale);
-    image.fill(Qt::white);
-    render(&image);
-    return image;
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "clock.h"
-#include "printing.h"
+#include "defaultprinter.h"
 #include "yearview.h"
 
 #include <QPointer>
@@ -40,9 +40,6 @@ public:
 
     // The banner's left edge for the window's outer width, both in twips.
     static float bannerLeft(double outerWidth, double bannerWidth);
-
-    // The page a print hands to the printer: the client area as it is now.
-    QImage printImage();
 
 protected:
     void showEvent(QShowEvent* event) override;

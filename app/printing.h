@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QImage>
-#include <QPageSize>
 #include <QString>
 #include <stdexcept>
+
+class QWidget;
 
 namespace tavrin {
 
@@ -14,25 +14,19 @@ public:
     explicit PrintError(const QString& reason) : std::runtime_error(reason.toStdString()) {}
 };
 
-// Where a printed page goes. print() returns once the page has been handed
-// over, or throws PrintError.
+// Where the Print button's page goes. print() makes the page from the window
+// as it is at the call and returns at once; a sink that hands the page over
+// later reports a failure then on its own. It throws PrintError when the
+// page cannot even be made.
 class PageSink
 {
 public:
     virtual ~PageSink() = default;
-    virtual void print(const QImage& page) = 0;
+    virtual void print(QWidget& window) = 0;
 };
 
-// The default destination of the system's printing service: the page becomes
-// a one-page landscape PDF, the image scaled to fit and centred, and is
-// submitted as one job. A missing default printer or a refused job throws.
-class DefaultPrinter : public PageSink
-{
-public:
-    void print(const QImage& page) override;
-
-    // The PDF that print() submits, for a page size in points.
-    static QByteArray pagePdf(const QImage& page, const QPageSize& pageSize);
-};
+// Tells the user that nothing was printed and why: one line on standard
+// error, and a desktop notification sent without waiting for the bus.
+void reportPrintFailure(const QString& reason);
 
 } // namespace tavrin

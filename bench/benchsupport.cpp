@@ -75,10 +75,26 @@ void runEvents(int ms)
     waitFor([] { return false; }, ms);
 }
 
-Planner::Planner(std::chrono::year_month_day today)
+TimedPrinter::TimedPrinter(std::chrono::milliseconds bound)
+    : printer(std::make_shared<DefaultPrinter>(bound, [this](const QString& reason) {
+          const std::lock_guard lock(mutex);
+          endedAtMs.push_back(nowMs());
+          if (!reason.isEmpty())
+              failure = reason.toStdString();
+      }))
+{
+}
+
+std::size_t TimedPrinter::ended()
+{
+    const std::lock_guard lock(mutex);
+    return endedAtMs.size();
+}
+
+Planner::Planner(std::chrono::year_month_day today, std::shared_ptr<PageSink> printer)
 {
     window = std::make_unique<MainWindow>(WindowServices{
-        [today] { return today; }, sink, [count = languageErrors] { ++*count; }});
+        [today] { return today; }, std::move(printer), [count = languageErrors] { ++*count; }});
 }
 
 bool Planner::start()

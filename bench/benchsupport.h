@@ -10,6 +10,8 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -37,30 +39,35 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs);
 // Runs the event loop for ms milliseconds.
 void runEvents(int ms);
 
-// A page sink that keeps the last page and notes when it was handed over.
-struct CapturingSink : PageSink
+// The default printer, noting when each of its jobs ended and the last
+// reason one failed.
+struct TimedPrinter
 {
-    void print(const QImage& page) override
-    {
-        handedAtMs = nowMs();
-        last = page;
-        ++pages;
-    }
-    QImage last;
-    double handedAtMs = 0;
-    int pages = 0;
+    explicit TimedPrinter(std::chrono::milliseconds bound);
+    std::size_t ended();
+
+    std::mutex mutex;
+    std::vector<double> endedAtMs;
+    std::string failure;
+    std::shared_ptr<DefaultPrinter> printer;
 };
 
-// The planner window with a clock pinned to `today` and a capturing printer.
+// A page sink that prints nowhere.
+struct NoPrinter : PageSink
+{
+    void print(QWidget&) override {}
+};
+
+// The planner window with a clock pinned to `today`, printing into `printer`.
 // A "Language error" would open a modal box; languageErrors counts the ends
 // of program the window asked for.
 struct Planner
 {
-    explicit Planner(std::chrono::year_month_day today);
+    explicit Planner(std::chrono::year_month_day today,
+                     std::shared_ptr<PageSink> printer = std::make_shared<NoPrinter>());
     // Shows the window and waits until the year is rendered and painted.
     bool start();
 
-    std::shared_ptr<CapturingSink> sink = std::make_shared<CapturingSink>();
     std::shared_ptr<int> languageErrors = std::make_shared<int>(0);
     std::unique_ptr<MainWindow> window;
 };

@@ -1,6 +1,15 @@
+// Printing: the press, the PDF page it makes, and the hand-over to real
+// servers: the private CUPS server of tests/cups/with-cups with its cups-pdf
+// queue, the same server stalled, and the notification server (dunst) that
+// the private session bus starts on first use.
+
 #include "windowtest.h"
 
-#include <QMessageBox>
+#include <QProcess>
+#include <QScopeGuard>
+#include <csignal>
+#include <iostream>
+#include <sstream>
 
 using namespace tavrin;
 using namespace tavrin::test;
@@ -8,22 +17,50 @@ using namespace std::chrono;
 
 namespace {
 
-// Whether the page has dark ink anywhere in the window's area of `control`.
-bool hasInk(const QImage& page, const QWidget* control)
+QByteArray run(const QString& program, const QStringList& arguments, const QByteArray& input = {})
 {
-    const qreal ratio = page.devicePixelRatio();
-    const QRect area(control->mapTo(control->window(), QPoint()) * ratio, control->size() * ratio);
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (page.pixelColor(x, y).lightness() < 100)
-                return true;
-    return false;
+    QProcess process;
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished();
+    return process.readAllStandardOutput();
 }
 
-// The page's colour near a control's top-left corner, clear of its text.
-QColor colourAt(const QImage& page, const QWidget* control)
+// Whether the PDF's text holds the title, the twelve month names and day 31.
+bool showsYear(const QByteArray& pdf)
 {
-    return page.pixelColor(control->mapTo(control->window(), QPoint(2, 2)) * page.devicePixelRatio());
+    const QString text = QString::fromUtf8(run("pdftotext", {"-", "-"}, pdf));
+    return text.contains(QStringLiteral("2026 Tavrin")) && text.contains(QStringLiteral("31"))
+           && std::ranges::all_of(kMonthNames, [&](auto name) { return text.contains(toQString(name).toUpper()); });
+}
+
+// Pixels of `expected` whose colour `actual` shows nowhere within one pixel.
+// Hinting and anti-aliasing move glyph edges by up to a pixel and blend them
+// differently, so colours within 112 of 255 per channel count as the same;
+// a missing day number leaves over 40 pixels unmatched.
+int unmatchedPixels(const QImage& expected, const QImage& actual)
+{
+    const auto near = [](QRgb a, QRgb b) {
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) <= 112;
+    };
+    int unmatched = 0;
+    for (int y = 1; y + 1 < expected.height(); ++y)
+        for (int x = 1; x + 1 < expected.width(); ++x) {
+            bool found = false;
+            for (int n = 0; n < 9; ++n)
+                found = found || near(expected.pixel(x, y), actual.pixel(x + n % 3 - 1, y + n / 3 - 1));
+            unmatched += found ? 0 : 1;
+        }
+    return unmatched;
+}
+
+// The notification server's history, every notification shown so far, each
+// message as "<summary>: <body>".
+QByteArray notifications()
+{
+    run("dunstctl", {"close-all"});
+    return run("dunstctl", {"history"});
 }
 
 } // namespace
@@ -35,69 +72,96 @@ private slots:
     void press_data()
     {
         QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<unsigned>("startDay");
-        QTest::addColumn<unsigned>("printDay");
-        QTest::addColumn<bool>("banner"); // after the print, as on the print day
-        const Qt::KeyboardModifiers none, shiftCtrl = Qt::ShiftModifier | Qt::ControlModifier;
-        QTest::newRow("left, day 10 to 20") << Qt::LeftButton << none << 10u << 20u << true;
-        QTest::newRow("right, day 20 to 10") << Qt::RightButton << none << 20u << 10u << false;
-        QTest::newRow("middle, day 7 to 8") << Qt::MiddleButton << none << 7u << 8u << false;
-        QTest::newRow("shift+ctrl left, day 15 to 16") << Qt::LeftButton << shiftCtrl << 15u << 16u << true;
+        QTest::addColumn<unsigned>("printDay"); // the window started on day 6
+        QTest::addColumn<bool>("banner");
+        QTest::addColumn<QPageLayout>("paper");
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter),
+            letter(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(5, 40, 15, 10), QPageLayout::Millimeter);
+        QTest::newRow("left, day 20, A4") << Qt::LeftButton << 20u << true << a4;
+        QTest::newRow("right, day 10, Letter") << Qt::RightButton << 10u << false << letter;
+        QTest::newRow("middle, day 16") << Qt::MiddleButton << 16u << true << a4;
     }
 
     void press()
     {
         QFETCH(Qt::MouseButton, button);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(unsigned, startDay);
         QFETCH(unsigned, printDay);
         QFETCH(bool, banner);
-        Planner planner(year{2026} / 12 / startDay);
+        QFETCH(QPageLayout, paper);
+        Planner planner;
         QVERIFY(planner.start());
         auto& view = *planner.window;
         view.Txt1_Click(3);
         *planner.date = year{2026} / 12 / printDay;
-        // Enter prints nothing; a press prints at once, before its release.
-        view.Command1->setFocus();
+        planner.printer->layout = paper;
+        // Return prints nothing; a press prints at once, before its release.
         QTest::keyClick(view.Command1, Qt::Key_Return);
-        QTest::mousePress(view.Command1, button, modifiers, QPoint(2, 2));
-        QCOMPARE(planner.printer->pages.size(), 1u);
-        QTest::mouseRelease(view.Command1, button, modifiers, QPoint(2, 2));
-        QTest::mouseClick(view.Command1, button, modifiers);
-        QCOMPARE(planner.printer->pages.size(), 2u);
-
-        const QImage& page = planner.printer->pages.front();
-        QCOMPARE(page.deviceIndependentSize().toSize(), view.size());
-        QVERIFY(hasInk(page, view.Label1)); // "2026 Tavrin"
-        const QWidget* const offPage[] = {view.FRMyEAR, view.Command1, view.SpinButton1, view.Image1};
-        for (const QWidget* control : offPage)
-            QVERIFY2(!hasInk(page, control), qPrintable(control->objectName()));
-        QCOMPARE(colourAt(page, view.Txt(1).at(3)), QColor(Qt::red));
-        QCOMPARE(colourAt(page, view.WDay().at(96)), toQColor(kDarkGrey));
-        // The window is back as it was, with the banner of the print day.
-        QVERIFY(view.Label1->text().isEmpty());
-        QCOMPARE(back(view.Txt(1).at(3)), kRed);
-        QVERIFY(view.FRMyEAR->isVisible() && view.Command1->isVisible() && view.SpinButton1->isVisible());
+        QTest::mousePress(view.Command1, button);
+        QCOMPARE(planner.printer->pdfs.size(), 1u);
+        // The window is back, with the banner of the print day.
+        QVERIFY(view.Label1->text().isEmpty() && view.FRMyEAR->isVisible() && view.Command1->isVisible()
+                && view.SpinButton1->isVisible());
         QCOMPARE(view.Image1->isVisible(), banner);
-        // The job for the printer: one page, of a sensible size.
-        const QByteArray pdf = DefaultPrinter::pagePdf(page, QPageSize(QPageSize::A4));
-        QVERIFY(pdf.startsWith("%PDF-"));
-        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 1);
-        QVERIFY2(pdf.size() < 2 * 1024 * 1024, QByteArray::number(pdf.size()));
+        // The page: the window as at the press, without the four controls, as
+        // large as the printable area allows and in its middle; at the
+        // window's size it looks as on screen.
+        const QRectF area = paper.paintRect(QPageLayout::Point);
+        QRectF placed(QPointF(), QSizeF(view.size()).scaled(area.size(), Qt::KeepAspectRatio));
+        placed.moveCenter(area.center());
+        const double dpi = 4 * 72 * view.width() / placed.width(); // scaled down 4:1 onto the pixel grid
+        const QImage onPage = QImage::fromData(run("pdftoppm", {"-png", "-r", QString::number(dpi), "-"}, planner.printer->pdfs[0]))
+                                  .copy(QRectF(placed.topLeft() * dpi / 72, QSizeF(view.size() * 4)).toRect())
+                                  .scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage screen = planner.printer->pages[0].convertToFormat(onPage.format());
+        QVERIFY(unmatchedPixels(screen, onPage) + unmatchedPixels(onPage, screen) <= 20);
+        for (const char* control : {"FRMyEAR", "Command1", "SpinButton1", "Image1"})
+            QVERIFY2(!planner.printer->shown.contains(QLatin1String(control)), control);
+        QCOMPARE(onPage.pixelColor(view.Txt(1).at(3)->mapTo(&view, QPoint(3, 3))), QColor(Qt::red));
     }
 
-    void failedPrint()
+    // The real queue: one press, one small job (as the server's spool holds
+    // it) on the queue's paper, A4 landscape, with its text and the red
+    // mark, and no notification. Then the same server stopped, its socket
+    // taking connections and nothing answering: the window is back at once,
+    // each press fails within the bound (5 s here), also when the window is
+    // closed meanwhile, and the user is told once per press.
+    void defaultPrinter()
     {
-        Planner planner;
+        if (qEnvironmentVariableIsEmpty("CUPSD_PID"))
+            QSKIP("needs the CUPS server of tests/cups/with-cups");
+        const QByteArray reason = "the print server did not answer within 5 s";
+        Planner planner(year{2026} / 12 / 6, std::make_shared<DefaultPrinter>(seconds(5)));
         QVERIFY(planner.start());
         auto& view = *planner.window;
-        planner.printer->failure = QStringLiteral("no default printer is set");
-        const QString said = pressPrint(view);
-        QVERIFY2(said.count(u'\n') == 1 && said.contains(planner.printer->failure), qPrintable(said));
-        QVERIFY(view.Label1->text().isEmpty() && view.Image1->isVisible());
-        QVERIFY(view.FRMyEAR->isVisible() && view.Command1->isVisible() && view.SpinButton1->isVisible());
-        QVERIFY(!QApplication::activeModalWidget() && view.findChildren<QMessageBox*>().isEmpty());
+        view.Txt1_Click(3);
+        QTest::mousePress(view.Command1, Qt::LeftButton);
+        const auto job = [] { return run("sh", {"-c", "cat \"${CUPS_SERVER%/*}\"/spool/d*"}); };
+        QTRY_VERIFY_WITH_TIMEOUT(showsYear(job()), 10000);
+        QCOMPARE(run("lpstat", {"-W", "all", "-o"}).count('\n'), 1);
+        const QImage page = QImage::fromData(run("pdftoppm", {"-png", "-r", "72", "-"}, job()));
+        QVERIFY(job().size() < 60000 && page.size() == QSize(842, 595));
+        const auto* pixels = reinterpret_cast<const QRgb*>(page.constBits());
+        QVERIFY(std::count(pixels, pixels + page.width() * page.height(), qRgb(255, 0, 0)) > 150); // a day cell
+        QCOMPARE(notifications().count("\"summary\""), 0);
+
+        std::ostringstream said; // the printer's thread writes here until the scope ends
+        const auto unsay = qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
+        run("cupsreject", {"TavrinPDF"}); // a printer that refuses the job
+        QTest::mousePress(view.Command1, Qt::LeftButton);
+        QTRY_COMPARE(notifications().count("is not accepting jobs"), 1);
+        const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
+        kill(cupsd, SIGSTOP);
+        const auto resume = qScopeGuard([cupsd] { kill(cupsd, SIGCONT); });
+        const auto sincePress = [pressed = steady_clock::now()] { return steady_clock::now() - pressed; };
+        QTest::mousePress(view.Command1, Qt::LeftButton);
+        QTest::mousePress(view.Command1, Qt::LeftButton); // while the first one waits
+        QVERIFY(sincePress() < 1s && view.Label1->text().isEmpty() && view.Command1->isVisible()
+                && !QApplication::activeModalWidget());
+        planner.window.reset(); // closed with both jobs in flight: they end within the bound
+        QVERIFY(sincePress() < 5s);
+        QTRY_COMPARE(notifications().count("\"Nothing was printed: " + reason + '"'), 2);
+        QCOMPARE(QByteArray::fromStdString(said.str()).count("tavrin: nothing was printed: "), 3);
+        QVERIFY(QByteArray::fromStdString(said.str()).endsWith(("tavrin: nothing was printed: " + reason + '\n').repeated(2)));
     }
 };
 

@@ -5,42 +5,46 @@
 
 #include "mainwindow.h"
 #include "monthtable.h"
+#include "printpage.h"
 
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
-#include <iostream>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 namespace tavrin::test {
 
-// Collects printed pages, or fails every print when given a reason.
+// Collects, for each print, the window's own picture, the names of the
+// controls it shows and the PDF page it makes for `layout`.
 struct PageCollector : PageSink
 {
     std::vector<QImage> pages;
-    QString failure;
-    void print(const QImage& page) override
+    QStringList shown;
+    std::vector<QByteArray> pdfs;
+    QPageLayout layout; // the paper, as the printing test sets it
+    void print(QWidget& window) override
     {
-        if (!failure.isEmpty())
-            throw PrintError(failure);
-        pages.push_back(page);
+        pages.push_back(window.grab().toImage());
+        for (const QWidget* control : window.findChildren<QWidget*>())
+            shown << (control->isVisible() ? control->objectName() : QString());
+        pdfs.push_back(pagePdf(window, layout));
     }
 };
 
-// A window whose clock reads `today` (changeable later through `date`). A
-// message box it opens is read into `boxes` and closed at once, so a test
-// that meets "Language error" fails instead of waiting for a click.
+// A window whose clock reads `today` (changeable later through `date`),
+// printing into `printer` unless given another sink. A message box it opens
+// is read into `boxes` and closed at once, so a test that meets "Language
+// error" fails instead of waiting for a click.
 struct Planner
 {
-    explicit Planner(std::chrono::year_month_day today = std::chrono::year{2026} / 12 / 6)
-        : date(std::make_shared<std::chrono::year_month_day>(today)),
-          printer(std::make_shared<PageCollector>())
+    explicit Planner(std::chrono::year_month_day today = std::chrono::year{2026} / 12 / 6,
+                     std::shared_ptr<PageSink> sink = nullptr)
+        : date(std::make_shared<std::chrono::year_month_day>(today))
     {
         window = std::make_unique<MainWindow>(WindowServices{
-            [d = date] { return *d; }, printer, [e = ended] { ++*e; }});
+            [d = date] { return *d; }, sink ? sink : printer, [e = ended] { ++*e; }});
         QObject::connect(&boxCloser, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 boxes << QStringLiteral("%1/%2/%3/%4").arg(box->windowTitle(), box->text())
@@ -64,7 +68,7 @@ struct Planner
     }
 
     std::shared_ptr<std::chrono::year_month_day> date;
-    std::shared_ptr<PageCollector> printer;
+    std::shared_ptr<PageCollector> printer = std::make_shared<PageCollector>();
     std::shared_ptr<int> ended = std::make_shared<int>(0);
     std::unique_ptr<MainWindow> window;
     QTimer boxCloser;
@@ -94,16 +98,6 @@ inline QString expectedCaptions(int month, int first, int days)
 inline Colour back(const QWidget* control)
 {
     return fromQColor(backColor(control));
-}
-
-// Presses Print and returns what the press wrote to std::cerr.
-inline QString pressPrint(MainWindow& window)
-{
-    std::ostringstream errors;
-    auto* const standardErrors = std::cerr.rdbuf(errors.rdbuf());
-    QTest::mousePress(window.Command1, Qt::LeftButton);
-    std::cerr.rdbuf(standardErrors);
-    return QString::fromStdString(errors.str());
 }
 
 } // namespace tavrin::test

@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 deb=$scratch/tavrin_${version}_$(dpkg --print-architecture).deb
 
 # Qt and CUPS come from dpkg-shlibdeps; what is only loaded at run time, by hand.
-for pkg in fonts-liberation libqt6svg6 libqt6widgets6 libqt6printsupport6 libcups2; do
+for pkg in fonts-liberation libqt6svg6 libqt6widgets6 libqt6dbus6 libcups2; do
   dpkg-deb -f "$deb" Depends | grep -qE "(^|, )$pkg( |,|$)" || fail "Depends lacks $pkg"
 done
 

@@ -1,0 +1,84 @@
+#include "defaultprinter.h"
+
+#include "printpage.h"
+#include "printserver.h"
+
+namespace tavrin {
+
+DefaultPrinter::DefaultPrinter(std::chrono::milliseconds bound, Outcome outcome)
+    : bound_(bound), outcome_(std::move(outcome)), layout_(fallbackPageLayout())
+{
+}
+
+DefaultPrinter::~DefaultPrinter()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+}
+
+void DefaultPrinter::reportFailures(const QString& failure)
+{
+    if (!failure.isEmpty())
+        reportPrintFailure(failure);
+}
+
+void DefaultPrinter::print(QWidget& window)
+{
+    const Clock::time_point deadline = Clock::now() + bound_;
+    QPageLayout layout;
+    {
+        const std::lock_guard lock(mutex_);
+        layout = layout_;
+    }
+    QByteArray pdf = pagePdf(window, layout);
+    {
+        const std::lock_guard lock(mutex_);
+        jobs_.push_back({std::move(pdf), deadline});
+    }
+    wake_.notify_one();
+}
+
+bool DefaultPrinter::waitingForMe()
+{
+    const std::lock_guard lock(mutex_);
+    return closing_ || !jobs_.empty();
+}
+
+void DefaultPrinter::handOver()
+{
+    // Learn the paper before the first press; a press or the end cuts this
+    // short, since each job asks again anyway.
+    try {
+        const QPageLayout layout =
+            defaultPageLayout({Clock::now() + bound_, bound_, [this] { return waitingForMe(); }});
+        const std::lock_guard lock(mutex_);
+        layout_ = layout;
+    } catch (const PrintError&) {
+        // Nothing asked for yet: the fallback paper stays until a job tells.
+    }
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return closing_ || !jobs_.empty(); });
+        if (jobs_.empty())
+            return;
+        const Job job = std::move(jobs_.front());
+        jobs_.pop_front();
+        lock.unlock();
+        QString failure;
+        try {
+            const QPageLayout layout = printPdf(job.pdf, {job.deadline, bound_});
+            const std::lock_guard relock(mutex_);
+            layout_ = layout;
+        } catch (const PrintError& error) {
+            failure = QString::fromStdString(error.what());
+        }
+        outcome_(failure);
+        lock.lock();
+    }
+}
+
+} // namespace tavrin

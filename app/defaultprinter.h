@@ -1,0 +1,57 @@
+#pragma once
+
+#include "printing.h"
+
+#include <QByteArray>
+#include <QPageLayout>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace tavrin {
+
+// The default printer of the system's print server. print() makes the page
+// at once on the caller's thread, for the paper the printer last told; a
+// thread of its own hands the pages over in the order they came, each one
+// accepted or given up within `bound` of its print().
+class DefaultPrinter : public PageSink
+{
+public:
+    using Clock = std::chrono::steady_clock;
+    // Called on the printer's thread after each page: an empty reason when
+    // the server accepted the job, else why it did not.
+    using Outcome = std::function<void(const QString& failure)>;
+
+    explicit DefaultPrinter(std::chrono::milliseconds bound = std::chrono::seconds(30),
+                            Outcome outcome = reportFailures);
+    // Waits for the pages still queued, which takes no longer than the bound.
+    ~DefaultPrinter() override;
+
+    void print(QWidget& window) override;
+
+    static void reportFailures(const QString& failure);
+
+private:
+    struct Job
+    {
+        QByteArray pdf;
+        Clock::time_point deadline;
+    };
+
+    void handOver();
+    bool waitingForMe();
+
+    const std::chrono::milliseconds bound_;
+    const Outcome outcome_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<Job> jobs_;
+    QPageLayout layout_;
+    bool closing_ = false;
+    std::thread thread_{&DefaultPrinter::handOver, this}; // last: it uses the rest
+};
+
+} // namespace tavrin

@@ -1,0 +1,39 @@
+#include "printing.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QFileInfo>
+#include <QThreadPool>
+#include <QVariantMap>
+#include <iostream>
+
+namespace tavrin {
+
+void reportPrintFailure(const QString& reason)
+{
+    // One write, so lines from the print thread and this one never mix.
+    std::cerr << ("tavrin: nothing was printed: " + reason.toLocal8Bit() + '\n').toStdString();
+
+    // Only a session bus that is already there: where none is, libdbus would
+    // start one of its own through X11.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+        && !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
+        return;
+    // Connecting to the bus the first time can block, so it happens on a
+    // pool thread; the message is sent without waiting for an answer.
+    QThreadPool::globalInstance()->start([reason] {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected())
+            return;
+        QDBusMessage notify = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+        notify << QStringLiteral("Tavrin") << 0u << QStringLiteral("org.tavrin.Tavrin")
+               << QStringLiteral("Nothing was printed") << reason << QStringList()
+               << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("org.tavrin.Tavrin")}}
+               << -1;
+        bus.send(notify);
+    });
+}
+
+} // namespace tavrin

@@ -1,0 +1,32 @@
+#include "printpage.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QWidget>
+
+namespace tavrin {
+
+QByteArray pagePdf(QWidget& window, const QPageLayout& layout)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Tavrin"));
+    writer.setTitle(QStringLiteral("Tavrin"));
+    writer.setPageLayout(layout);
+    QPainter painter(&writer);
+    // In points from the printable area's corner, where the painter starts:
+    // the window as large as the area allows, and in its middle.
+    const QSizeF area = layout.paintRect(QPageLayout::Point).size();
+    const QSizeF size = QSizeF(window.size()).scaled(area, Qt::KeepAspectRatio);
+    painter.scale(writer.resolution() / 72.0, writer.resolution() / 72.0);
+    painter.translate((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+    painter.scale(size.width() / window.width(), size.height() / window.height());
+    window.render(&painter);
+    painter.end();
+    return pdf;
+}
+
+} // namespace tavrin

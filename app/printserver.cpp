@@ -1,0 +1,130 @@
+#include "printserver.h"
+
+#include "printing.h"
+
+#include <QSizeF>
+#include <cups/cups.h>
+#include <memory>
+
+namespace tavrin {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// libcups waits up to a second for an HTTP "100 Continue" after each request
+// without asking keepWaiting(), so a conversation gives up that much early.
+constexpr auto kUnheededWait = std::chrono::milliseconds(1200);
+
+// One connection to the print server (CUPS_SERVER, the client configuration
+// or the local scheduler) and the default destination found through it.
+class Session
+{
+public:
+    explicit Session(const Patience& patience)
+        : patience_(patience), giveUpAt_(patience.deadline - kUnheededWait)
+    {
+        using std::chrono::milliseconds;
+        if (expired())
+            fail({});
+        const auto left = std::chrono::duration_cast<milliseconds>(patience.deadline - Clock::now());
+        http_.reset(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                 static_cast<int>(std::max(left, milliseconds(1)).count()), nullptr));
+        if (!http_)
+            fail(QStringLiteral("cannot reach the print server ") + QString::fromLocal8Bit(cupsServer()));
+        // Every wait for the server comes back here each tenth of a second.
+        httpSetTimeout(http_.get(), 0.1, &Session::keepWaiting, this);
+        dest_.reset(cupsGetNamedDest(http_.get(), nullptr, nullptr));
+        if (!dest_)
+            fail(QStringLiteral("no default printer"));
+        info_.reset(cupsCopyDestInfo(http_.get(), dest_.get()));
+        if (!info_)
+            fail(name() + QStringLiteral(" does not tell its paper"));
+    }
+
+    QPageLayout layout() const
+    {
+        // The paper the user chose for this printer, else the printer's own
+        // default (cupsGetDestMediaDefault() would take Letter instead).
+        const char* media = cupsGetOption(CUPS_MEDIA, dest_->num_options, dest_->options);
+        if (ipp_attribute_t* ownDefault = cupsFindDestDefault(http_.get(), dest_.get(), info_.get(), CUPS_MEDIA);
+            !media && ownDefault)
+            media = ippGetString(ownDefault, 0, nullptr);
+        cups_size_t sheet;
+        if (!media
+            || !cupsGetDestMediaByName(http_.get(), dest_.get(), info_.get(), media, CUPS_MEDIA_FLAGS_DEFAULT, &sheet))
+            return fallbackPageLayout();
+        // Hundredths of millimetres on the upright sheet; a landscape page
+        // lies on it turned a quarter anticlockwise.
+        const QPageSize size(QSizeF(sheet.width, sheet.length) / 100, QPageSize::Millimeter);
+        const QMarginsF margins(sheet.bottom, sheet.left, sheet.top, sheet.right);
+        return QPageLayout(size, QPageLayout::Landscape, margins / 100, QPageLayout::Millimeter);
+    }
+
+    void print(const QByteArray& pdf) const
+    {
+        int job = 0;
+        if (cupsCreateDestJob(http_.get(), dest_.get(), info_.get(), &job, "Tavrin", 0, nullptr)
+            != IPP_STATUS_OK)
+            fail(name() + QStringLiteral(" refused the job"));
+        if (cupsStartDestDocument(http_.get(), dest_.get(), info_.get(), job, "Tavrin", CUPS_FORMAT_PDF,
+                                  0, nullptr, 1)
+                != HTTP_STATUS_CONTINUE
+            || cupsWriteRequestData(http_.get(), pdf.constData(), static_cast<size_t>(pdf.size()))
+                   != HTTP_STATUS_CONTINUE
+            || cupsFinishDestDocument(http_.get(), dest_.get(), info_.get()) != IPP_STATUS_OK) {
+            const PrintError error = failure(name() + QStringLiteral(" refused the page"));
+            cupsCancelDestJob(http_.get(), dest_.get(), job);
+            throw error;
+        }
+    }
+
+private:
+    static int keepWaiting(http_t*, void* session)
+    {
+        return !static_cast<const Session*>(session)->expired();
+    }
+
+    bool expired() const { return Clock::now() >= giveUpAt_ || patience_.giveUp(); }
+
+    QString name() const { return QString::fromUtf8(dest_->name); }
+
+    PrintError failure(const QString& what) const
+    {
+        if (expired())
+            return PrintError(QStringLiteral("the print server did not answer within %1 s")
+                                  .arg(static_cast<double>(patience_.bound.count()) / 1000));
+        return PrintError(what + QStringLiteral(": ") + QString::fromUtf8(cupsLastErrorString()));
+    }
+
+    [[noreturn]] void fail(const QString& what) const { throw failure(what); }
+
+    const Patience& patience_;
+    const Clock::time_point giveUpAt_;
+    std::unique_ptr<http_t, void (*)(http_t*)> http_{nullptr, httpClose};
+    std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest_{
+        nullptr, [](cups_dest_t* dest) { cupsFreeDests(1, dest); }};
+    std::unique_ptr<cups_dinfo_t, void (*)(cups_dinfo_t*)> info_{nullptr, cupsFreeDestInfo};
+};
+
+} // namespace
+
+QPageLayout fallbackPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
+QPageLayout defaultPageLayout(const Patience& patience)
+{
+    return Session(patience).layout();
+}
+
+QPageLayout printPdf(const QByteArray& pdf, const Patience& patience)
+{
+    const Session session(patience);
+    const QPageLayout layout = session.layout();
+    session.print(pdf);
+    return layout;
+}
+
+} // namespace tavrin
