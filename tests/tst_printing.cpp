@@ -148,7 +148,8 @@ private slots:
         const auto unsay = qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
         run("cupsreject", {"TavrinPDF"}); // a printer that refuses the job
         QTest::mousePress(view.Command1, Qt::LeftButton);
-        QTRY_COMPARE(notifications().count("is not accepting jobs"), 1);
+        QTRY_COMPARE(notifications().count("\"summary\""), 1);
+        QVERIFY(notifications().contains("TavrinPDF refused the job: ") && notifications().contains("not accepting jobs"));
         const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
         kill(cupsd, SIGSTOP);
         const auto resume = qScopeGuard([cupsd] { kill(cupsd, SIGCONT); });
