@@ -1,5 +1,7 @@
-// The window's behaviour: start-up on the clock's day, year steps, the
-// "Language error" end, and the real clock, placement, end and display.
+// The window: its whole picture against a reference (with the machine's
+// fonts, and with a font set that lacks Arial: every day must still fit its
+// cell), start-up on the clock's day, year steps, the "Language error" end,
+// and the real clock, placement, end and display.
 
 #include "windowtest.h"
 
@@ -14,10 +16,70 @@ using namespace tavrin;
 using namespace tavrin::test;
 using namespace std::chrono;
 
+namespace {
+
+const QString kReference = QStringLiteral(TAVRIN_TEST_DATA "/reference/%1.png")
+    .arg(qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "window-no-arial" : "window");
+
+// Pixels whose colour differs by more than anti-aliasing can explain.
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            count += std::max({std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                               std::abs(p.blue() - q.blue())}) > 64;
+        }
+    return count;
+}
+
+} // namespace
+
 class TestWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    // One picture catches what no property shows: arrows, banner, frames,
+    // fonts, colours, places, and what renders leave behind. The platform
+    // palette is tinted so that what follows it stands apart from fixed
+    // white and black. Before a step down and back: January's cells 3, 10
+    // and 40 are clicked (only 10 is written again, and loses its mark), a
+    // right click on January's cell 2 and a click on February's 38 mark
+    // nothing, the title label and April's "Sun" header are emptied.
+    // The offscreen raster is the same on every machine scripts/setup
+    // prepares (Debian's Qt, FreeType and fonts), so only anti-aliased
+    // edges may differ, and only a few pixels by more than a quarter of the
+    // range.
+    void appearance()
+    {
+        QPalette tinted;
+        tinted.setColor(QPalette::Base, QColor(255, 250, 205));
+        tinted.setColor(QPalette::Text, QColor(0, 0, 128));
+        QApplication::setPalette(tinted);
+        Planner planner;
+        QVERIFY(planner.start());
+        auto& view = *planner.window;
+        for (int index : {3, 10, 40})
+            QTest::mouseClick(view.Txt(1).at(index), Qt::LeftButton);
+        QTest::mouseClick(view.Txt(1).at(2), Qt::RightButton);
+        QTest::mouseClick(view.Txt(2).at(38), Qt::LeftButton);
+        view.Label1->setText(QStringLiteral("Tavrin"));
+        view.WDay().at(27)->clear();
+        QTest::mouseClick(view.SpinButton1->downArrow(), Qt::LeftButton);
+        QTest::mouseClick(view.SpinButton1->upArrow(), Qt::LeftButton);
+        const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (qEnvironmentVariableIsSet("TAVRIN_UPDATE_REFERENCE"))
+            QVERIFY(shot.save(kReference));
+        const QImage reference = QImage(kReference).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shot.size(), reference.size());
+        const int differing = differingPixels(shot, reference);
+        if (differing > 4)
+            shot.save(QStringLiteral("window-actual.png"));
+        QVERIFY2(differing <= 4, qPrintable(QStringLiteral("%1 pixels differ; see window-actual.png")
+                                                .arg(differing)));
+    }
+
     // Start on a clock's day, then step: u up, d down (capitals: by the keyboard).
     void steps_data()
     {
@@ -77,8 +139,7 @@ private slots:
     }
 
     // Shown without the window system activating it, start-up still runs;
-    // its first real activation then starts nothing again, but coming back
-    // from another window of the program returns to the current year.
+    // its first real activation then starts nothing again.
     void activation()
     {
         Planner planner;
@@ -89,13 +150,6 @@ private slots:
         view.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&view));
         QCOMPARE(view.yearBox()->text(), "2027");
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        view.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&view));
-        QCOMPARE(captions(view, 1), expectedCaptions(1, 5, 31));
     }
 
     void languageError()
@@ -110,11 +164,10 @@ private slots:
         view.SpinButton1_SpinUp();
         QCOMPARE(planner.boxes, QStringList(QStringLiteral("Tavrin/Language error/%1/%2")
                                                 .arg(QMessageBox::NoIcon).arg(QMessageBox::Ok)));
-        QCOMPARE(*planner.ended, 1);
+        QCOMPARE(std::exchange(*planner.ended, 0), 1);
         QCOMPARE(captions(view, 2), expectedCaptions(2, 1, 28)); // 2026
         QCOMPARE(captions(view, 3), expectedCaptions(3, 99, 0));
         planner.boxes.clear();
-        *planner.ended = 0;
     }
 
     // Without a stub the end is real: the process stops with a failure status.
@@ -144,20 +197,17 @@ private slots:
         QVERIFY((window.frameGeometry().center() - screen.center()).manhattanLength() <= 4);
     }
 
+    // No display: one plain line and a failure status, no abort or core.
     void noDisplay()
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         QProcess planner;
-        planner.setProcessEnvironment(env);
+        planner.setProcessEnvironment(QProcessEnvironment());
         planner.start(QStringLiteral(TAVRIN_BINARY), {});
         QVERIFY(planner.waitForFinished(20000));
-        QCOMPARE(planner.exitStatus(), QProcess::NormalExit); // no abort, no core
-        QCOMPARE(planner.exitCode(), 1);
         const QString errors = QString::fromLocal8Bit(planner.readAllStandardError()).trimmed();
-        QVERIFY2(!errors.contains(u'\n') && errors.contains(QStringLiteral("display")), qPrintable(errors));
+        QVERIFY2(planner.exitStatus() == QProcess::NormalExit && planner.exitCode() == 1
+                     && !errors.contains(u'\n') && errors.contains(QStringLiteral("display")),
+                 qPrintable(errors));
     }
 };
 
