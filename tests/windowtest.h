@@ -75,24 +75,40 @@ struct Planner
     QStringList boxes;
 };
 
-// The captions of a month's cells, in index order, joined by '|'.
-inline QString captions(const YearView& view, int month)
+// Where a month's days stand: "<cell of the 1st>+<days>", "none", or
+// "broken" for a gap, a wrong number or a stray caption.
+inline QString daysShown(const YearView& view, int month)
 {
-    QStringList texts;
-    for (const auto& [index, cell] : view.Txt(month))
-        texts << cell->text();
-    return texts.join(u'|');
+    int first = -1, count = 0;
+    for (const auto& [index, cell] : view.Txt(month)) {
+        if (cell->text().isEmpty())
+            continue;
+        if (first < 0)
+            first = index;
+        if (index != first + count || cell->text() != QString::number(++count))
+            return QStringLiteral("broken");
+    }
+    return first < 0 ? QStringLiteral("none") : QStringLiteral("%1+%2").arg(first).arg(count);
 }
 
-// The captions a month shows with `days` days from cell `first`.
-inline QString expectedCaptions(int month, int first, int days)
+// Pixels of `expected` (its one-pixel border aside) whose colour `actual`
+// shows nowhere within `reach` pixels, colours within `tolerance` per
+// channel counting as the same.
+inline int unmatchedPixels(const QImage& expected, const QImage& actual, int reach, int tolerance)
 {
-    QStringList texts;
-    for (const int index : cellIndexes(month)) {
-        const int day = index - first + 1;
-        texts << (day >= 1 && day <= days ? QString::number(day) : QString());
-    }
-    return texts.join(u'|');
+    const auto near = [tolerance](QRgb a, QRgb b) {
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) <= tolerance;
+    };
+    int unmatched = 0;
+    for (int y = 1; y + 1 < expected.height(); ++y)
+        for (int x = 1; x + 1 < expected.width(); ++x) {
+            bool found = false;
+            for (int dy = -reach; dy <= reach; ++dy)
+                for (int dx = -reach; dx <= reach; ++dx)
+                    found = found || near(expected.pixel(x, y), actual.pixel(x + dx, y + dy));
+            unmatched += found ? 0 : 1;
+        }
+    return unmatched;
 }
 
 inline Colour back(const QWidget* control)
