@@ -3,11 +3,7 @@
 # Usage: cmake -DREADME=README.md -DBUILD_DIR=<build dir> -P readme-tests.cmake
 execute_process(COMMAND ${CMAKE_CTEST_COMMAND} -N WORKING_DIRECTORY ${BUILD_DIR} OUTPUT_VARIABLE listed)
 file(GLOB sources ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
-set(functions "")
-foreach(source IN LISTS sources)
-  file(READ ${source} text)
-  string(APPEND functions "${text}")
-endforeach()
+execute_process(COMMAND cat ${sources} OUTPUT_VARIABLE functions)
 file(READ ${README} text)
 string(REGEX MATCH "\n## Behaviour under faults\n[^#]*" table "${text}")
 string(REPLACE ";" "," table "${table}") # rows are list items

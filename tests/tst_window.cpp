@@ -65,32 +65,29 @@ private slots:
     // Start on a clock's day, then step: u up, d down (capitals: by the keyboard).
     void steps_data()
     {
-        QTest::addColumn<int>("clockYear");
-        QTest::addColumn<unsigned>("day");
+        QTest::addColumn<QDate>("today");
         QTest::addColumn<QString>("arrows");
         QTest::addColumn<int>("shown");
         QTest::addColumn<int>("januaryFirst"); // the cell of 1 January in the shown year
         QTest::addColumn<bool>("banner");
-        for (const unsigned day : {1u, 7u, 16u, 24u})
-            QTest::addRow("day %u", day) << 2026 << day << "" << 2026 << 5 << true;
-        for (const unsigned day : {8u, 15u, 25u, 31u})
-            QTest::addRow("day %u", day) << 2026 << day << "" << 2026 << 5 << false;
-        QTest::newRow("clock after 3000") << 3125 << 10u << "" << 3000 << 4 << false;
-        QTest::newRow("3000 up stays") << 3000 << 10u << "u" << 3000 << 4 << false;
-        QTest::newRow("1 down, down: 0 stays") << 1 << 10u << "dd" << 0 << 0 << false;
-        QTest::newRow("1000 down, no leading zero") << 1000 << 10u << "d" << 999 << 3 << false;
-        QTest::newRow("2026 up, up, down, down") << 2026 << 10u << "uudd" << 2026 << 5 << false;
-        QTest::newRow("2026 keys up, up, down") << 2026 << 10u << "UUD" << 2027 << 6 << false;
+        for (const int day : {1, 7, 16, 24})
+            QTest::addRow("day %d", day) << QDate(2026, 12, day) << "" << 2026 << 5 << true;
+        for (const int day : {8, 15, 25, 31})
+            QTest::addRow("day %d", day) << QDate(2026, 12, day) << "" << 2026 << 5 << false;
+        QTest::newRow("clock after 3000") << QDate(3125, 12, 10) << "" << 3000 << 4 << false;
+        QTest::newRow("3000 up stays") << QDate(3000, 12, 10) << "u" << 3000 << 4 << false;
+        QTest::newRow("1 down, down: 0 stays") << QDate(1, 12, 10) << "dd" << 0 << 0 << false;
+        QTest::newRow("1000 down, no leading zero") << QDate(1000, 12, 10) << "d" << 999 << 3 << false;
+        QTest::newRow("2026 keys up, up, down") << QDate(2026, 12, 10) << "UUD" << 2027 << 6 << false;
     }
     void steps()
     {
-        QFETCH(int, clockYear);
-        QFETCH(unsigned, day);
+        QFETCH(QDate, today);
         QFETCH(QString, arrows);
         QFETCH(int, shown);
         QFETCH(int, januaryFirst);
         QFETCH(bool, banner);
-        Planner planner(year{clockYear} / 12 / day);
+        Planner planner(year{today.year()} / 12 / unsigned(today.day()));
         QVERIFY(planner.start());
         auto& view = *planner.window;
         auto* spin = view.SpinButton1;
@@ -171,7 +168,6 @@ private slots:
         QCOMPARE(QDate(int(read.year()), unsigned(read.month()), unsigned(read.day())), today);
         MainWindow window;
         window.show();
-        QTRY_COMPARE(window.yearBox()->text(), QString::number(today.year()));
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // Within the offscreen platform's two-pixel frame.
         QVERIFY((window.frameGeometry().center() - screen.center()).manhattanLength() <= 4);

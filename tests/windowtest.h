@@ -10,9 +10,6 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <chrono>
-#include <memory>
-#include <vector>
 
 namespace tavrin::test {
 
