@@ -52,6 +52,8 @@ def end_to_end(tavrin, started):
     start = wait(lambda: year.queryValue().currentValue)
     act(year, 'increase')
     assert find(window, lambda o: o.name == f'January {start + 1:.0f}'), 'Increase steps and renders'
+    act(year, 'decrease')
+    assert find(window, lambda o: o.name == f'January {start:.0f}'), 'Decrease steps and renders'
     year.queryValue().currentValue = 1999
     january = find(window, lambda o: o.name == 'January 1999')
     day = next(c for c in january if c.getRole() == pyatspi.ROLE_CHECK_BOX and c.getState().contains(pyatspi.STATE_VISIBLE))
