@@ -35,7 +35,7 @@ done
 for tag in "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launchable>" "<release version=\"$version\""; do
   grep -qF "$tag" "$share/metainfo/$id.metainfo.xml" || fail "the metainfo lacks $tag"
 done
-timeout 30 xvfb-run -a -n 300 bash -c 'usr/bin/tavrin 2>/dev/null & trap "kill $!" EXIT
+timeout 30 xvfb-run -a -n 300 bash -c 'QT_QPA_PLATFORM=xcb usr/bin/tavrin 2>/dev/null & trap "kill $!" EXIT
   until xprop -len 1000000 -name Tavrin WM_CLASS _NET_WM_ICON >window 2>&1 && grep -q "Icon (" window; do
     sleep 0.1
   done' || fail "no window with an icon came up"
