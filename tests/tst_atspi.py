@@ -11,7 +11,8 @@ Press, Print's Press), a window that is no frame, a blank cell read before the
 first day, and a mark that reads like no mark.
 
 The setting (Xvfb, a session bus and the accessibility bus it starts) is this
-run's own and goes with it. Exits 77 only where it cannot start."""
+run's own and goes with it. Where it cannot start, fails with one line saying
+what is missing."""
 import glob, os, subprocess, sys, time
 
 QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -40,7 +41,11 @@ def wait(found, seconds=20):
 
 
 def end_to_end(tavrin, started):
-    import pyatspi
+    out = os.environ.get('CUPS_PDF_OUT') or sys.exit('missing: CUPS_PDF_OUT, the print server of cups/with-cups')
+    try:
+        import pyatspi
+    except ImportError as error:
+        sys.exit(f'missing: pyatspi (python3-pyatspi): {error}')
     find = lambda root, fact: pyatspi.findDescendant(root, lambda o: o is not None and fact(o), True)
     act = lambda accessible, name: (action := accessible.queryAction()).doAction(
         [action.getName(i).lower() for i in range(action.nActions)].index(name))  # ValueError: not offered
@@ -62,7 +67,7 @@ def end_to_end(tavrin, started):
     act(day, 'press')
     assert day.getState().contains(pyatspi.STATE_CHECKED), 'a marked day reads marked'
     act(find(window, lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == 'Print'), 'press')
-    pages = lambda: any(map(os.path.getsize, glob.glob(os.environ['CUPS_PDF_OUT'] + '/*.pdf')))
+    pages = lambda: any(map(os.path.getsize, glob.glob(out + '/*.pdf')))
     assert wait(pages, 60), 'a printed page'
 
 
@@ -72,8 +77,8 @@ def main(args):
         try:
             start_setting(started)
         except (OSError, subprocess.SubprocessError) as error:
-            print('SKIP: no X server or accessibility bus here:', error, file=sys.stderr)
-            return 77
+            print('missing: an X server or accessibility bus:', error, file=sys.stderr)
+            return 1
         return subprocess.run(args[1:]).returncode if args[0] == '--run' else end_to_end(args[0], started)
     finally:
         for process in reversed(started):

@@ -1,5 +1,5 @@
 // Printing: the press, the PDF page it makes, and the hand-over to real
-// servers: the private CUPS server of tests/cups/with-cups with its cups-pdf
+// servers: the private CUPS server of tests/cups/with-cups with its PDF
 // queue, the same server stalled, and the notification server (dunst) that
 // the private session bus starts on first use.
 
@@ -110,7 +110,7 @@ private slots:
     void defaultPrinter()
     {
         if (qEnvironmentVariableIsEmpty("CUPSD_PID"))
-            QSKIP("needs the CUPS server of tests/cups/with-cups");
+            QFAIL("missing: the CUPS server of tests/cups/with-cups (CUPSD_PID is not set)");
         const QByteArray reason = "the print server did not answer within 5 s";
         Planner planner(year{2026} / 12 / 6, std::make_shared<DefaultPrinter>(seconds(5)));
         QVERIFY(planner.start());
