@@ -137,11 +137,12 @@ private slots:
         const auto resume = qScopeGuard([cupsd] { kill(cupsd, SIGCONT); });
         const auto sincePress = [pressed = steady_clock::now()] { return steady_clock::now() - pressed; };
         QTest::mousePress(view.Command1, Qt::LeftButton);
+        const auto sinceLastPress = [pressed = steady_clock::now()] { return steady_clock::now() - pressed; };
         QTest::mousePress(view.Command1, Qt::LeftButton); // while the first one waits
         QVERIFY(sincePress() < 1s && view.Label1->text().isEmpty() && view.Command1->isVisible()
                 && !QApplication::activeModalWidget());
-        planner.window.reset(); // closed with both jobs in flight: they end within the bound
-        QVERIFY(sincePress() < 5s);
+        planner.window.reset(); // closed with both jobs in flight: each ends within the bound of its press
+        QVERIFY(sinceLastPress() < 5s);
         QTRY_COMPARE(notifications().count("\"Nothing was printed: " + reason + '"'), 2);
         const QByteArray lines = QByteArray::fromStdString(said.str());
         QVERIFY(lines.count("tavrin: nothing was printed: ") == 3 && lines.endsWith(("tavrin: nothing was printed: " + reason + '\n').repeated(2)));
