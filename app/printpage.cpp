@@ -24,7 +24,16 @@ QByteArray pagePdf(QWidget& window, const QPageLayout& layout)
     painter.scale(writer.resolution() / 72.0, writer.resolution() / 72.0);
     painter.translate((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
     painter.scale(size.width() / window.width(), size.height() / window.height());
+    // Paper is white whatever the desktop's theme: the platform colours the
+    // window follows on screen are drawn as the white and black they
+    // normally are. Fixed colours already stand out from them.
+    const QPalette screen = window.palette();
+    QPalette paper = screen;
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    window.setPalette(paper);
     window.render(&painter);
+    window.setPalette(screen);
     painter.end();
     return pdf;
 }
