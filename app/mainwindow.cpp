@@ -38,7 +38,7 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     drawing.setScaledSize(QSize(256, 256));
     icon.addPixmap(QPixmap::fromImage(drawing.read()));
     setWindowIcon(icon);
-    keepNormalStateOnWayland(this);
+    keepPlannerSizeOnWayland(this);
     // Centred where the window fits; elsewhere its frame's corner goes to the
     // free area's corner, so the title bar stays within reach.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
