@@ -20,8 +20,8 @@ QByteArray pagePdf(QWidget& window, const QPageLayout& layout)
     writer.setPageLayout(layout);
     QPainter painter(&writer);
     // In points from the printable area's corner, where the painter starts:
-    // the window as large as the area allows, and in its middle.
-    // The planner alone, also where the window is larger than it.
+    // the planner (alone, also where its window is larger) as large as the
+    // area allows, and in its middle.
     const QRect planner = plannerRect(window);
     const QSizeF area = layout.paintRect(QPageLayout::Point).size();
     const QSizeF size = QSizeF(planner.size()).scaled(area, Qt::KeepAspectRatio);

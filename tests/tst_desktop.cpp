@@ -57,18 +57,17 @@ private slots:
         // An empty cell shows the desktop's own window background.
         QCOMPARE(screen.pixel(at(view.Txt(1).at(40)).center()), windowBackgroundColour().rgb());
 
-        // The page, one pixel a pixel: dark text on white, and white where
-        // the screen shows the dark background.
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF());
-        QRectF placed(QPointF(), QSizeF(view.size()).scaled(a4.fullRect(QPageLayout::Point).size(), Qt::KeepAspectRatio));
-        placed.moveCenter(a4.fullRect(QPageLayout::Point).center());
-        const double dpi = 72 * view.width() / placed.width();
+        // The page: A4 landscape without margins has the planner's
+        // proportions, so at the planner's size in pixels it is the planner,
+        // one pixel a pixel. Dark text on white, and white where the screen
+        // shows the dark background.
         QProcess pdftoppm;
-        pdftoppm.start("pdftoppm", {"-png", "-r", QString::number(dpi), "-"});
-        pdftoppm.write(pagePdf(view, a4));
+        pdftoppm.start("pdftoppm", {"-png", "-scale-to-x", QString::number(view.width()), "-scale-to-y",
+                                    QString::number(view.height()), "-"});
+        pdftoppm.write(pagePdf(view, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF())));
         pdftoppm.closeWriteChannel();
         QVERIFY2(pdftoppm.waitForFinished(), "pdftoppm (poppler-utils) is missing");
-        const QImage page = QImage::fromData(pdftoppm.readAllStandardOutput()).copy(QRectF(placed.topLeft() * dpi / 72, view.size()).toRect());
+        const QImage page = QImage::fromData(pdftoppm.readAllStandardOutput());
         for (const QWidget* text : {static_cast<QWidget*>(view.Txt(1).at(11)), static_cast<QWidget*>(view.WDay().at(0))}) {
             const auto [back, ink] = backAndInk(page, at(text));
             QVERIFY2(ink.lightness() < 100 && contrast(back, ink) >= 4.5, qPrintable(ink.name() + " on " + back.name()));

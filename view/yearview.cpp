@@ -17,8 +17,10 @@ TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const Twip
     box->setGeometry(place.toPixels());
     box->setFont(makeFont(font));
     box->setAlignment(Qt::AlignCenter);
+    // Without a colour of its own (the headers) the box writes as
+    // setBackColor leaves it: in the window text colour, or in black or
+    // white where that does not stand out from the back colour.
     setBackColor(box, toQColor(back));
-    // Headers write in the window text colour, or what stands out in its place.
     if (textColour.isValid())
         setTextColor(box, textColour);
     return box;
