@@ -38,9 +38,16 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     drawing.setScaledSize(QSize(256, 256));
     icon.addPixmap(QPixmap::fromImage(drawing.read()));
     setWindowIcon(icon);
-    keepNormalStateOnWayland(this);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    keepPlannerSizeOnWayland(this);
+    // Centred where the window fits; elsewhere its frame's corner goes to the
+    // free area's corner, so the title bar stays within reach.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        const QSize outer = frameGeometry().size();
+        move(outer.width() <= free.width() && outer.height() <= free.height()
+                 ? free.center() - rect().center()
+                 : free.topLeft());
+    }
 
     connect(SpinButton1, &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
     connect(SpinButton1, &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);

@@ -9,13 +9,16 @@
 namespace tavrin {
 namespace {
 
-constexpr Qt::WindowStates kRefused = Qt::WindowMaximized | Qt::WindowFullScreen;
+constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-class NormalStateKeeper : public QObject
+class PlannerSizeKeeper : public QObject
 {
 public:
-    explicit NormalStateKeeper(QWidget* window) : QObject(window), window_(window)
+    explicit PlannerSizeKeeper(QWidget* window)
+        : QObject(window), window_(window), own_(window->minimumSize())
     {
+        // Qt bounds the size a compositor gives by the window's maximum.
+        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         window_->installEventFilter(this);
     }
 
@@ -23,10 +26,10 @@ public:
     {
         if (watched == window_ && event->type() == QEvent::Show && handle_ != window_->windowHandle())
             watch(window_->windowHandle());
-        if (watched == window_ && event->type() == QEvent::Hide)
-            stateSeen_ = false; // the next mapping starts afresh
+        if (watched == window_ && event->type() == QEvent::Resize)
+            placePlanner();
         if (watched == handle_ && event->type() == QEvent::WindowStateChange)
-            compositorChose(handle_->windowStates());
+            chosen_ = handle_->windowStates();
         return false;
     }
 
@@ -36,57 +39,61 @@ private:
         handle_ = handle;
         handle_->installEventFilter(this);
         connect(handle_, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
-            if (kRefused & state)
-                QMetaObject::invokeMethod(this, &NormalStateKeeper::forgetRequest, Qt::QueuedConnection);
+            if (kLarger & state)
+                QMetaObject::invokeMethod(this, &PlannerSizeKeeper::forgetRequest, Qt::QueuedConnection);
         });
     }
 
-    // The compositor's state, acknowledged by Qt and sent as an event before
-    // anything is drawn for it. A change into a refused state on a mapped
-    // window comes from a request (the title bar's button, a shortcut): the
-    // window is then mapped afresh. The state a mapping starts in is the
-    // compositor's policy (a kiosk shell's fullscreen) and is kept, rather
-    // than met by mapping the window again into it forever.
-    void compositorChose(Qt::WindowStates states)
+    // The controls keep their places relative to the planner's corner.
+    void placePlanner()
     {
-        const bool requested = stateSeen_ && !(chosen_ & kRefused) && (states & kRefused);
-        chosen_ = states;
-        stateSeen_ = true;
-        if (!requested)
-            return;
-        window_->hide();
-        setNormal();
-        QMetaObject::invokeMethod(window_, &QWidget::show, Qt::QueuedConnection);
+        const QPoint corner = plannerRect(*window_).topLeft();
+        const QPoint by = corner - corner_;
+        corner_ = corner;
+        if (!by.isNull())
+            for (auto* control : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!control->isWindow())
+                    control->move(control->pos() + by);
+        // In the normal state the window has its own size: one the
+        // compositor offers there (a drag on the frame) is answered with it.
+        if (!(window_->windowState() & kLarger) && window_->size() != own_)
+            QMetaObject::invokeMethod(window_, [this] {
+                if (!(window_->windowState() & kLarger))
+                    window_->resize(own_);
+            }, Qt::QueuedConnection);
     }
 
     // A request made in this process changes the state Qt records before the
     // compositor has answered. Once the request has left, that record is put
-    // back: a compositor that grants the request anyway is met above, and one
+    // back: a compositor that grants the request says so itself, and one
     // that refuses it sends nothing at all.
     void forgetRequest()
     {
-        if (handle_ && (handle_->windowStates() & kRefused) && handle_->windowStates() != chosen_)
-            setNormal();
-    }
-
-    void setNormal()
-    {
-        window_->setWindowState(Qt::WindowNoState);
-        handle_->setWindowStates(Qt::WindowNoState);
+        if (handle_ && (handle_->windowStates() & kLarger) && handle_->windowStates() != chosen_) {
+            window_->setWindowState(Qt::WindowNoState);
+            handle_->setWindowStates(Qt::WindowNoState);
+        }
     }
 
     QWidget* window_;
+    QSize own_;
+    QPoint corner_;
     QPointer<QWindow> handle_;
     Qt::WindowStates chosen_;
-    bool stateSeen_ = false; // in the present mapping
 };
 
 } // namespace
 
-void keepNormalStateOnWayland(QWidget* window)
+void keepPlannerSizeOnWayland(QWidget* window)
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        new NormalStateKeeper(window);
+        new PlannerSizeKeeper(window);
+}
+
+QRect plannerRect(const QWidget& window)
+{
+    const QSize own = window.minimumSize();
+    return {QPoint((window.width() - own.width()) / 2, (window.height() - own.height()) / 2), own};
 }
 
 } // namespace tavrin

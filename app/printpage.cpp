@@ -1,5 +1,7 @@
 #include "printpage.h"
 
+#include "normalstate.h"
+
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,13 +20,24 @@ QByteArray pagePdf(QWidget& window, const QPageLayout& layout)
     writer.setPageLayout(layout);
     QPainter painter(&writer);
     // In points from the printable area's corner, where the painter starts:
-    // the window as large as the area allows, and in its middle.
+    // the planner (alone, also where its window is larger) as large as the
+    // area allows, and in its middle.
+    const QRect planner = plannerRect(window);
     const QSizeF area = layout.paintRect(QPageLayout::Point).size();
-    const QSizeF size = QSizeF(window.size()).scaled(area, Qt::KeepAspectRatio);
+    const QSizeF size = QSizeF(planner.size()).scaled(area, Qt::KeepAspectRatio);
     painter.scale(writer.resolution() / 72.0, writer.resolution() / 72.0);
     painter.translate((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
-    painter.scale(size.width() / window.width(), size.height() / window.height());
-    window.render(&painter);
+    painter.scale(size.width() / planner.width(), size.height() / planner.height());
+    // Paper is white whatever the desktop's theme: the platform colours that
+    // the window follows on screen are drawn as the white and black they
+    // normally are. Text on fixed colours was made to stand out from them.
+    const QPalette screen = window.palette();
+    QPalette paper = screen;
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    window.setPalette(paper);
+    window.render(&painter, QPoint(), QRegion(planner));
+    window.setPalette(screen);
     painter.end();
     return pdf;
 }

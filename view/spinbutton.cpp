@@ -1,5 +1,7 @@
 #include "spinbutton.h"
 
+#include "toolkit.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,7 +25,7 @@ void ArrowButton::paintEvent(QPaintEvent*)
     option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
 
-    // A black triangle, centred, half as wide as the face.
+    // A triangle, centred, half as wide as the face.
     const QRectF face = rect();
     const qreal half = std::min(face.width(), face.height() * 2) / 4.0;
     const QPointF centre = face.center() + (isDown() ? QPointF(0.5, 0.5) : QPointF());
@@ -39,7 +41,8 @@ void ArrowButton::paintEvent(QPaintEvent*)
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    // Black, or white where the desktop's button face is dark.
+    painter.setBrush(standingOut(Qt::black, palette().color(QPalette::Button), kGraphicsContrast));
     painter.drawPolygon(triangle, 3);
 }
 

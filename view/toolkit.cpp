@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace tavrin {
@@ -31,16 +32,48 @@ QColor windowTextColour()
     return QApplication::palette().color(QPalette::Text);
 }
 
+void usePlatformColours(QWidget* control)
+{
+    control->setBackgroundRole(QPalette::Base);
+    control->setForegroundRole(QPalette::Text);
+    control->setAutoFillBackground(true);
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+               + 0.0722 * linear(colour.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+QColor standingOut(const QColor& preferred, const QColor& back, double ratio)
+{
+    if (contrast(preferred, back) >= ratio)
+        return preferred;
+    const QColor black(Qt::black), white(Qt::white);
+    return contrast(black, back) >= contrast(white, back) ? black : white;
+}
+
 void setBackColor(QWidget* control, const QColor& colour)
 {
-    // Skipping an unchanged colour keeps a re-render from repainting cells
-    // that already look right.
-    if (control->autoFillBackground() && backColor(control) == colour)
+    // Skipping a colour the control already has of its own keeps a re-render
+    // from repainting cells that already look right.
+    const QPalette::ColorRole role = control->backgroundRole();
+    if (control->autoFillBackground() && control->palette().isBrushSet(QPalette::Active, role)
+        && backColor(control) == colour)
         return;
     QPalette palette = control->palette();
-    palette.setColor(control->backgroundRole(), colour);
+    palette.setColor(role, colour);
     control->setPalette(palette);
     control->setAutoFillBackground(true);
+    if (qobject_cast<QLabel*>(control) || qobject_cast<QLineEdit*>(control))
+        setTextColor(control, standingOut(windowTextColour(), colour, kTextContrast));
 }
 
 QColor backColor(const QWidget* control)
@@ -170,10 +203,13 @@ void PushButton::reportPress(Qt::MouseButton button, Qt::KeyboardModifiers shift
     }
 }
 
-Picture::Picture(QWidget* parent, const QString& name, const QPixmap& picture)
-    : QWidget(parent), picture_(picture)
+Picture::Picture(QWidget* parent, const QString& name, const QString& file)
+    : QWidget(parent), picture_(file)
 {
     setObjectName(name);
+    // Qt reads the "@2x" in the name as two device pixels per pixel.
+    const qsizetype dot = file.lastIndexOf(u'.');
+    sharp_.load(file.left(dot) + QStringLiteral("@2x") + file.mid(dot));
     resize(picture_.deviceIndependentSize().toSize());
 }
 
@@ -190,14 +226,21 @@ int Picture::pictureWidthTwips() const
 
 void Picture::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawPixmap(0, 0, picture_);
+    QPainter painter(this);
+    if (devicePixelRatioF() > 1 && !sharp_.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(0, 0, sharp_);
+    } else {
+        painter.drawPixmap(0, 0, picture_);
+    }
 }
 
 Line::Line(QWidget* parent, const QString& name, const TwipLine& line) : QWidget(parent)
 {
     setObjectName(name);
     setGeometry(line.toPixels());
-    setBackColor(this, windowTextColour());
+    // It edges the month block on the window's own fixed back colour.
+    setBackColor(this, standingOut(windowTextColour(), backColor(parent), kGraphicsContrast));
 }
 
 } // namespace tavrin

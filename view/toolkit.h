@@ -26,8 +26,24 @@ Colour fromQColor(const QColor& colour);
 // The platform's colours for window content (normally white and black).
 QColor windowBackgroundColour();
 QColor windowTextColour();
+// Fills `control` with the platform's window background and writes on it in
+// the window text colour, both followed wherever the control's palette comes
+// from: a page made from the window draws them as white and black.
+void usePlatformColours(QWidget* control);
+
+// Contrast between two colours by their relative luminance, from 1 (none)
+// to 21 (black on white).
+double contrast(const QColor& a, const QColor& b);
+inline constexpr double kTextContrast = 4.5;
+inline constexpr double kGraphicsContrast = 3.0;
+// `preferred` where it stands out from `back` by `ratio`; otherwise black or
+// white, whichever stands out more.
+QColor standingOut(const QColor& preferred, const QColor& back, double ratio);
 
 // BackColor: the background the control fills itself with, shown at once.
+// A label or text box writes on it in the window text colour where that
+// stands out, otherwise in black or white: a platform text colour meant for
+// a dark background vanishes on fixed white.
 void setBackColor(QWidget* control, const QColor& colour);
 QColor backColor(const QWidget* control);
 // Text colour of enabled controls; a disabled control keeps the platform's
@@ -103,13 +119,16 @@ private:
     void reportPress(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
 };
 
-// A picture shown at its natural size. Its left edge is a fractional twip
-// value; the widget stands at the nearest pixel.
+// A picture shown at its natural size, the size of `file`. On a screen of
+// more than one device pixel per pixel it is drawn from the file's
+// double-resolution version beside it ("name@2x.jpg"), where there is one.
+// Its left edge is a fractional twip value; the widget stands at the nearest
+// pixel.
 class Picture : public QWidget
 {
     Q_OBJECT
 public:
-    Picture(QWidget* parent, const QString& name, const QPixmap& picture);
+    Picture(QWidget* parent, const QString& name, const QString& file);
 
     float Left() const { return left_; }
     void setLeft(float twips);
@@ -120,6 +139,7 @@ protected:
 
 private:
     QPixmap picture_;
+    QPixmap sharp_;
     float left_ = 0;
 };
 

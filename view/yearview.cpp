@@ -17,8 +17,12 @@ TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const Twip
     box->setGeometry(place.toPixels());
     box->setFont(makeFont(font));
     box->setAlignment(Qt::AlignCenter);
+    // Without a colour of its own (the headers) the box writes as
+    // setBackColor leaves it: in the window text colour, or in black or
+    // white where that does not stand out from the back colour.
     setBackColor(box, toQColor(back));
-    setTextColor(box, textColour);
+    if (textColour.isValid())
+        setTextColor(box, textColour);
     return box;
 }
 
@@ -53,7 +57,7 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
         const int index = row.headerIndexes.at(static_cast<std::size_t>(column));
         wday_[index] = makeTextBox(panel, index,
                                    QString::fromLatin1(kWeekdayHeaders.at(static_cast<std::size_t>(column))),
-                                   place, kHeaderFont, kSilver, windowTextColour());
+                                   place, kHeaderFont, kSilver, QColor());
     }
 
     const bool whiteCell17 = std::ranges::find(kWhiteCell17Months, row.month) != kWhiteCell17Months.end();
@@ -69,9 +73,9 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
         cell->setGeometry(place.toPixels());
         cell->setFont(makeFont(kDayCellFont));
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setBackColor(cell, whiteCell17 && index == kWhiteCellIndex ? toQColor(kWhite)
-                                                                   : windowBackgroundColour());
-        setTextColor(cell, windowTextColour());
+        usePlatformColours(cell);
+        if (whiteCell17 && index == kWhiteCellIndex)
+            setBackColor(cell, toQColor(kWhite));
         cells[index] = cell;
     }
     if (row.month != 1)
@@ -110,9 +114,11 @@ void YearView::buildOtherControls()
     Label1->setGeometry(kLabel1.toPixels());
     Label1->setFont(makeFont(kTitleLabelFont));
     Label1->setAlignment(Qt::AlignCenter);
-    setTextColor(Label1, windowTextColour());
+    // Transparent on the window's fixed white: the window text colour, or
+    // what stands out in its place.
+    setTextColor(Label1, standingOut(windowTextColour(), backColor(this), kTextContrast));
 
-    Image1 = new Picture(this, QStringLiteral("Image1"), QPixmap(QStringLiteral(":/tavrin/banner.jpg")));
+    Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral(":/tavrin/banner.jpg"));
     Image1->move(kImage1.toPixels().topLeft());
     Image1->setLeft(static_cast<float>(kImage1.left));
 

@@ -1,0 +1,80 @@
+// The real window on a desktop in dark mode: Qt's GTK platform theme with
+// Adwaita:dark, openbox, and an Xvfb screen smaller than the window
+// (tests/desktop/with-openbox). Contrast is read from the screen's pixels:
+// every text at least 4.5:1 against its own background, the year box and the
+// arrows at least 3:1. The page made there is dark ink on white.
+
+#include "windowtest.h"
+
+#include <QProcess>
+#include <QScreen>
+
+using namespace tavrin;
+
+// The colour most of `area` shows, its background, and the pixel that
+// stands out most from it.
+static std::pair<QColor, QColor> backAndInk(const QImage& image, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QColor back = std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first;
+    return {back, std::ranges::max_element(counts, {}, [&](auto& p) { return contrast(back, QColor(p.first)); })->first};
+}
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+private slots:
+    void darkMode()
+    {
+        if (contrast(windowBackgroundColour(), Qt::black) > 3)
+            QFAIL("the desktop is not dark: Qt's GTK platform theme (qt6-gtk-platformtheme) did not load");
+        test::Planner planner;
+        QVERIFY(planner.start());
+        auto& view = *planner.window;
+        view.Txt1_Click(10); // the 6th in 2026: a mark under a day number
+
+        // The frame, title bar and all, opens on a screen smaller than the window.
+        QVERIFY(view.width() > view.screen()->availableGeometry().width());
+        QTRY_VERIFY(view.frameGeometry() != view.geometry());
+        QCOMPARE(view.frameGeometry().topLeft(), view.screen()->availableGeometry().topLeft());
+
+        QTest::qWait(200); // drawn, and the X server has it
+        const QImage screen = view.screen()->grabWindow(0).toImage().copy(view.geometry());
+        const auto at = [&view](const QWidget* control, int inset = 0) {
+            return QRect(control->mapTo(&view, QPoint()), control->size()).adjusted(inset, inset, -inset, -inset);
+        };
+        for (const auto& [what, control, inset, least] : std::vector<std::tuple<const char*, QWidget*, int, double>>{
+                 {"a day", view.Txt(1).at(11), 0, 4.5}, {"a mark", view.Txt(1).at(10), 0, 4.5},
+                 {"a header", view.WDay().at(0), 0, 4.5}, {"a month", view.WDay().at(7), 0, 4.5},
+                 {"Print", view.Command1, 5, 4.5}, {"the year", view.yearBox(), 0, 3},
+                 {"an arrow", view.SpinButton1->upArrow(), 3, 3}}) {
+            const auto [back, ink] = backAndInk(screen, at(control, inset));
+            QVERIFY2(contrast(back, ink) >= least, qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(contrast(back, ink))));
+        }
+        // An empty cell shows the desktop's own window background.
+        QCOMPARE(screen.pixel(at(view.Txt(1).at(40)).center()), windowBackgroundColour().rgb());
+
+        // The page: A4 landscape without margins has the planner's
+        // proportions, so at the planner's size in pixels it is the planner,
+        // one pixel a pixel. Dark text on white, and white where the screen
+        // shows the dark background.
+        QProcess pdftoppm;
+        pdftoppm.start("pdftoppm", {"-png", "-scale-to-x", QString::number(view.width()), "-scale-to-y",
+                                    QString::number(view.height()), "-"});
+        pdftoppm.write(pagePdf(view, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF())));
+        pdftoppm.closeWriteChannel();
+        QVERIFY2(pdftoppm.waitForFinished(), "pdftoppm (poppler-utils) is missing");
+        const QImage page = QImage::fromData(pdftoppm.readAllStandardOutput());
+        for (const QWidget* text : {static_cast<QWidget*>(view.Txt(1).at(11)), static_cast<QWidget*>(view.WDay().at(0))}) {
+            const auto [back, ink] = backAndInk(page, at(text));
+            QVERIFY2(ink.lightness() < 100 && contrast(back, ink) >= 4.5, qPrintable(ink.name() + " on " + back.name()));
+        }
+        QCOMPARE(page.pixel(at(view.Txt(1).at(40)).center()), qRgb(255, 255, 255));
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
