@@ -106,6 +106,11 @@ void SpinButton::stepTo(int value)
 
 void SpinButton::announceValue()
 {
+    // Readers speak a new description of the focused control: the ends of
+    // the range are heard as they are reached.
+    setAccessibleDescription(value_ == max_ ? QStringLiteral("last year")
+                             : value_ == min_ ? QStringLiteral("first year")
+                                              : QString());
     QAccessibleValueChangeEvent event(this, value_);
     QAccessible::updateAccessibility(&event);
 }
@@ -118,6 +123,19 @@ void SpinButton::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Down:
         stepDown();
+        break;
+    // As in every spin box: ten at a time, and straight to either end.
+    case Qt::Key_PageUp:
+        stepTo(value_ + 10 * smallChange_);
+        break;
+    case Qt::Key_PageDown:
+        stepTo(value_ - 10 * smallChange_);
+        break;
+    case Qt::Key_Home:
+        stepTo(min_);
+        break;
+    case Qt::Key_End:
+        stepTo(max_);
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -23,8 +23,9 @@ private:
 // A press on an arrow steps Value by SmallChange, then reports SpinUp or
 // SpinDown; a held arrow repeats after 5 x Delay, then every Delay ms.
 // Setting Value from code reports nothing. The Up and Down keys and a screen
-// reader's Increase and Decrease step as the arrows do; a screen reader that
-// sets the value steps straight to it.
+// reader's Increase and Decrease step as the arrows do; Page Up and Page Down
+// step ten at once, Home and End to Min and Max, and a screen reader that
+// sets the value steps straight to it, each one step.
 class SpinButton : public QWidget
 {
     Q_OBJECT

@@ -74,14 +74,28 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
         setTextColor(cell, windowTextColour());
         cells[index] = cell;
     }
+    // The keyboard moves between days of all months through their panels;
+    // January's panel alone is a Tab stop, the way into the block.
+    panel->installEventFilter(this);
     if (row.month != 1)
         return;
     for (const auto& [index, cell] : cells)
         connect(cell, &Label::clicked, this, [this, index = index] { Txt1_Click(index); });
-    // The keyboard reaches January's days through their panel: one Tab stop.
     panel->setFocusPolicy(Qt::TabFocus);
-    panel->installEventFilter(this);
-    januaryCell()->setCurrent(true);
+}
+
+DayCell* YearView::dayCell(int month, int day) const
+{
+    if (day < 1 || day > daysDrawn(month))
+        return nullptr;
+    const int slot = firstSlot(month) + day - 1;
+    return Txt(month).at(month == kFebruary && slot >= 40 ? slot + 1 : slot);
+}
+
+int YearView::monthOf(const QWidget* panel) const
+{
+    const auto found = std::ranges::find(panels_, panel);
+    return found == panels_.end() ? 0 : static_cast<int>(found - panels_.begin()) + 1;
 }
 
 void YearView::buildOtherControls()
