@@ -45,7 +45,7 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     connect(SpinButton1, &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
     connect(SpinButton1, &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);
     connect(Command1, &PushButton::mouseDown, this, &MainWindow::Command1_MouseDown);
-    connect(&printNews(), &PrintNews::told, notice_, &Notice::tell);
+    connect(&printNews(), &PrintNews::told, notice(), &Notice::tell);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::focusWindowChanged);
 }
 

@@ -2,7 +2,6 @@
 
 #include "clock.h"
 #include "defaultprinter.h"
-#include "notice.h"
 #include "yearview.h"
 
 #include <QPointer>
@@ -57,8 +56,6 @@ private:
     bool firstActivationDone_ = false;
     bool ended_ = false;
     QPointer<QWindow> lastFocusWindow_;
-    // Where screen readers hear what became of a print.
-    Notice* notice_ = new Notice(this);
 };
 
 } // namespace tavrin

@@ -20,7 +20,7 @@ QString markAction()
 
 // One day of a month's table: named for its date while its cell shows a
 // number, hidden while the cell is blank. January's days can be marked once;
-// a marked day says so in its description and offers nothing more.
+// a marked day says so in its name and offers nothing more.
 class DayAccessible : public QAccessibleInterface,
                       public QAccessibleTableCellInterface,
                       public QAccessibleActionInterface
@@ -51,11 +51,9 @@ public:
 
     QString text(QAccessible::Text type) const override
     {
-        if (type == QAccessible::Name)
-            return cell()->dayName();
-        if (type == QAccessible::Description && shown() && cell()->isMarked())
-            return QStringLiteral("marked");
-        return {};
+        if (type != QAccessible::Name || !shown())
+            return {};
+        return cell()->dayName() + (cell()->isMarked() ? QStringLiteral(", marked") : QString());
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {cell()->mapToGlobal(QPoint()), cell()->size()}; }

@@ -10,11 +10,14 @@ void YearView::Txt1_Click(int index)
     auto* cell = Txt(1).at(index);
     const bool wasMarked = cell->isMarked();
     setBackColor(cell, toQColor(kRed));
-    // A reader hears "marked" from the day's description.
-    if (wasMarked || cell->dayName().isEmpty() || !QAccessible::isActive())
+    // The day's name now ends in "marked"; a reader hears the mark made.
+    if (wasMarked || cell->dayName().isEmpty())
         return;
-    QAccessibleEvent event(dayAccessibles_.at(1, gridSlot(1, index)), QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(dayAccessibles_.at(1, gridSlot(1, index)), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    notice_->tell(QStringLiteral("marked"));
 }
 
 } // namespace tavrin

@@ -62,6 +62,8 @@ SpinButton::SpinButton(QWidget* parent, const QString& name)
         arrow->setAutoRepeatDelay(5 * delay_);
         arrow->setAutoRepeatInterval(delay_);
     }
+    pendingAnnouncement_.setSingleShot(true);
+    connect(&pendingAnnouncement_, &QTimer::timeout, this, &SpinButton::announceValue);
     // pressed() comes on the press and again on every repetition.
     connect(up_, &QAbstractButton::pressed, this, &SpinButton::stepUp);
     connect(down_, &QAbstractButton::pressed, this, &SpinButton::stepDown);
@@ -106,11 +108,17 @@ void SpinButton::stepTo(int value)
 
 void SpinButton::announceValue()
 {
-    // Readers speak a new description of the focused control: the ends of
-    // the range are heard as they are reached.
-    setAccessibleDescription(value_ == max_ ? QStringLiteral("last year")
-                             : value_ == min_ ? QStringLiteral("first year")
-                                              : QString());
+    // A screen reader takes longer to speak a value than a held arrow takes
+    // to step: while steps come faster, it is told the latest value every
+    // kAnnounceGap, the last one included, instead of falling behind.
+    if (announced_.isValid() && !announced_.hasExpired(kAnnounceGap.count())) {
+        if (!pendingAnnouncement_.isActive())
+            pendingAnnouncement_.start(std::max(kAnnounceGap - std::chrono::milliseconds(announced_.elapsed()),
+                                                std::chrono::milliseconds(0)));
+        return;
+    }
+    pendingAnnouncement_.stop();
+    announced_.start();
     QAccessibleValueChangeEvent event(this, value_);
     QAccessible::updateAccessibility(&event);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
 
 namespace tavrin {
 
@@ -59,6 +62,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
+    // The least time between two values told to screen readers.
+    static constexpr std::chrono::milliseconds kAnnounceGap{100};
+
 private:
     void announceValue();
 
@@ -69,6 +75,8 @@ private:
     int max_ = 0;
     int smallChange_ = 1;
     int delay_ = 50;
+    QElapsedTimer announced_;
+    QTimer pendingAnnouncement_;
 };
 
 } // namespace tavrin

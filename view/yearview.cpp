@@ -132,6 +132,19 @@ void YearView::buildOtherControls()
 
     Line2 = new Line(this, QStringLiteral("Line2"), kLine2);
     Line1 = new Line(this, QStringLiteral("Line1"), kLine1);
+
+    notice_ = new Notice(this);
+    connect(SpinButton1, &SpinButton::SpinUp, this, &YearView::tellRangeEnd);
+    connect(SpinButton1, &SpinButton::SpinDown, this, &YearView::tellRangeEnd);
+}
+
+// A reader hears the value of each step, and at either end that it is one.
+void YearView::tellRangeEnd()
+{
+    if (SpinButton1->Value() == SpinButton1->Max())
+        notice_->tell(QStringLiteral("last year"));
+    else if (SpinButton1->Value() == SpinButton1->Min())
+        notice_->tell(QStringLiteral("first year"));
 }
 
 } // namespace tavrin

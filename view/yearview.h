@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "datemodel.h"
+#include "notice.h"
 #include "daycell.h"
 #include "spinbutton.h"
 #include "toolkit.h"
@@ -44,6 +45,8 @@ public:
     // The month (1 to 12) a panel holds, or 0.
     int monthOf(const QWidget* panel) const;
     DayAccessibles& dayAccessibles() { return dayAccessibles_; }
+    // News for screen readers: a mark made, an end of the years reached.
+    Notice* notice() const { return notice_; }
 
     DateModel& model() { return model_; }
     const DateModel& model() const { return model_; }
@@ -75,6 +78,7 @@ private:
     void moveTo(int month, int day);
     void frameCurrent();
     void announceDayFocus();
+    void tellRangeEnd();
 
     struct Drawn
     {
@@ -94,6 +98,7 @@ private:
     Day current_;
     DayCell* framed_ = nullptr; // the cell that shows the current day
     DayAccessibles dayAccessibles_{this};
+    Notice* notice_ = nullptr;
     ControlArray<TextBox> wday_;
     std::array<Panel*, 12> panels_{};
 };
