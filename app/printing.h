@@ -43,8 +43,8 @@ public:
     virtual void print(QWidget& window) = 0;
 };
 
-// Tells the user what became of a page, from any thread: news() speaks it
-// in plain words on the window's thread. A failure also goes to standard
+// Tells the user what became of a page, from any thread: printNews() tells
+// it in plain words on the window's thread. A failure also goes to standard
 // error in full, one line, and to a desktop notification sent without
 // waiting for the bus.
 void reportPrintOutcome(const PrintOutcome& outcome);

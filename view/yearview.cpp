@@ -43,7 +43,6 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
     auto* panel = new Panel(this, QString::fromLatin1(row.panelName), kBlack);
     panel->setGeometry(TwipRect{row.left, row.top, kPanelWidth, kPanelHeight}.toPixels());
     panels_.at(static_cast<std::size_t>(row.month - 1)) = panel;
-    panel->setAccessibleName(toQString(kMonthNames.at(static_cast<std::size_t>(row.month - 1))));
 
     wday_[row.titleIndex] = makeTextBox(panel, row.titleIndex, QString::fromLatin1(row.title),
                                         kTitleBox, kTitleFont, kDarkGrey, toQColor(kWhite));

@@ -2,8 +2,8 @@
 
 #include "accessibility.h"
 #include "datemodel.h"
-#include "notice.h"
 #include "daycell.h"
+#include "notice.h"
 #include "spinbutton.h"
 #include "toolkit.h"
 
