@@ -62,8 +62,9 @@ private slots:
     void cleanup() { QAccessible::installUpdateHandler(nullptr), heard.clear(); }
 
     // Catches a step that floods readers (an event per day), one that keeps
-    // the days' identities, so readers go on reading last year's names, and
-    // a year box that reads as a wrong range or word, or dimmed.
+    // the days' identities, so readers go on reading last year's names, a
+    // year box that reads as a wrong range or word, or dimmed, and a held
+    // arrow slower than a step on the press, at 250 ms, then every 50 ms.
     void step()
     {
         Active planner(2021);
@@ -78,6 +79,8 @@ private slots:
         QCOMPARE(box->textInterface()->textAtOffset(2, QAccessible::WordBoundary, &start, &end), "2022");
         QCOMPARE(box->textInterface()->text(start, end) + QString::number(start), "20220");
         QVERIFY(!box->state().disabled && end == box->textInterface()->characterCount());
+        for (const auto* arrow : {view.SpinButton1->upArrow(), view.SpinButton1->downArrow()})
+            QCOMPARE(std::tuple(arrow->autoRepeat(), arrow->autoRepeatDelay(), arrow->autoRepeatInterval()), std::tuple(true, 250, 50));
     }
 
     // From 1 January 2026, as Tab enters the block, the keys move the day:
