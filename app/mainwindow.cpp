@@ -98,7 +98,7 @@ void MainWindow::SpinButton1_SpinDown()
 
 void MainWindow::showSelectedYear()
 {
-    yearBox()->setText(QString::number(SpinButton1->Value()));
+    setTextQuietly(yearBox(), QString::number(SpinButton1->Value()));
     model().YearText = std::to_string(SpinButton1->Value());
     renderOrEnd();
 }

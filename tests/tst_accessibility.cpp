@@ -14,8 +14,14 @@ using namespace std::chrono;
 
 namespace {
 
-std::vector<std::pair<QAccessible::Event, QAccessible::Id>> heard; // events Qt hands out
-void hear(QAccessibleEvent* event) { heard.emplace_back(event->type(), QAccessible::uniqueId(event->accessibleInterface())); }
+// The events Qt's AT-SPI bridge sends on: of text events, those of objects
+// that offer their text at the time.
+std::vector<std::pair<QAccessible::Event, QAccessible::Id>> heard;
+void hear(QAccessibleEvent* event)
+{
+    if (event->type() != QAccessible::TextUpdated || event->accessibleInterface()->textInterface())
+        heard.emplace_back(event->type(), QAccessible::uniqueId(event->accessibleInterface()));
+}
 
 QAccessibleInterface* dayAt(YearView& view, int month, int day)
 {
@@ -61,7 +67,8 @@ private slots:
     void initTestCase() { QVERIFY2(QTest::qWaitFor(QAccessible::isActive), "no accessibility bus"); }
     void cleanup() { QAccessible::installUpdateHandler(nullptr), heard.clear(); }
 
-    // Catches a step that floods readers (an event per day), one that keeps
+    // Catches a step that floods readers (an event per day, the year box's
+    // text deleted and inserted besides its new name), one that keeps
     // the days' identities, so readers go on reading last year's names, a
     // year box that reads as a wrong range or word, or dimmed, and a held
     // arrow slower than a step on the press, at 250 ms, then every 50 ms.
@@ -72,7 +79,8 @@ private slots:
         const auto before = QAccessible::uniqueId(dayAt(view, 2, 1));
         QAccessible::installUpdateHandler(hear);
         planner.keys("Up");
-        QVERIFY2(heard.size() <= 20, qPrintable(QString::number(heard.size())));
+        QVERIFY2(heard.size() <= 20 && !std::ranges::count(heard, std::pair(QAccessible::TextUpdated, QAccessible::uniqueId(
+                     QAccessible::queryAccessibleInterface(view.yearBox())))), qPrintable(QString::number(heard.size())));
         QVERIFY(!QAccessible::accessibleInterface(before));
         auto* box = QAccessible::queryAccessibleInterface(view.yearBox());
         int start = -1, end = -1;

@@ -26,7 +26,7 @@ QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subproc
 ORCA = ("import runpy, sys; sys.argv[0] = 'orca'; main = runpy.run_path('/usr/bin/orca', run_name='launcher')['main'];"
         " main.__globals__.update(otherOrcas=list, open=lambda path, mode: open(path, mode, buffering=1));"
         " sys.exit(main())")
-NEEDED = ['Xvfb', 'openbox', 'dbus-daemon', 'dbus-send', 'speech-dispatcher', 'orca', 'xdotool']
+NEEDED = ['Xvfb', 'openbox', 'xprop', 'dbus-daemon', 'dbus-send', 'speech-dispatcher', 'orca', 'xdotool']
 
 
 def start_setting(home, started, orca):
@@ -46,6 +46,10 @@ def start_setting(home, started, orca):
     subprocess.run(['dbus-send', '--session', '--print-reply', '--dest=org.a11y.Bus', '/org/a11y/bus',
                     'org.a11y.Bus.GetAddress'], check=True, timeout=20, **QUIET)
     started.append(subprocess.Popen(['openbox'], **QUIET))
+    for _ in range(100):  # until openbox manages windows
+        if b'window id' in subprocess.run(['xprop', '-root', '_NET_SUPPORTING_WM_CHECK'], capture_output=True).stdout:
+            break
+        time.sleep(0.1)
     if not orca:
         return
     os.makedirs(os.path.join(home, 'speechd', 'modules'))

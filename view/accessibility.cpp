@@ -13,6 +13,9 @@
 namespace tavrin {
 namespace {
 
+// Set on a text box while its text changes without text events.
+constexpr const char* kQuiet = "tavrinQuietText";
+
 QString markAction()
 {
     return QStringLiteral("Mark");
@@ -210,7 +213,7 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TextInterface)
+        if (type == QAccessible::TextInterface && !box()->property(kQuiet).toBool())
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
@@ -383,6 +386,16 @@ void DayAccessibles::renew()
     for (const auto& [key, id] : ids_)
         QAccessible::deleteAccessibleInterface(id);
     ids_.clear();
+}
+
+void setTextQuietly(TextBox* box, const QString& text)
+{
+    // Qt's bridge sends text events only for a box that offers its text;
+    // a box whose length stays also moves no caret, which would warn.
+    const bool quiet = box->text().size() == text.size();
+    box->setProperty(kQuiet, quiet);
+    box->setText(text);
+    box->setProperty(kQuiet, false);
 }
 
 void installAccessibility()

@@ -5,6 +5,7 @@
 
 namespace tavrin {
 
+class TextBox;
 class YearView;
 
 // Installs what screen readers learn of the planner's controls: the window as
@@ -13,6 +14,11 @@ class YearView;
 // days markable, the spin control "Year" with Increase, Decrease and a
 // settable value, and a Print button whose Press prints. Safe to call often.
 void installAccessibility();
+
+// Sets the text of a box that only displays, telling readers of its new
+// name but not, as Qt's line edit would add, of text deleted and inserted:
+// at every step of a held arrow those would bury a reader in events.
+void setTextQuietly(TextBox* box, const QString& text);
 
 // The days of the twelve tables as screen readers meet them. A reader keeps
 // the names it has read until told they changed, and telling it of every day
