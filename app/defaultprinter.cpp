@@ -20,12 +20,6 @@ DefaultPrinter::~DefaultPrinter()
     thread_.join();
 }
 
-void DefaultPrinter::reportFailures(const QString& failure)
-{
-    if (!failure.isEmpty())
-        reportPrintFailure(failure);
-}
-
 void DefaultPrinter::print(QWidget& window)
 {
     const Clock::time_point deadline = Clock::now() + bound_;
@@ -68,15 +62,17 @@ void DefaultPrinter::handOver()
         const Job job = std::move(jobs_.front());
         jobs_.pop_front();
         lock.unlock();
-        QString failure;
+        PrintOutcome outcome;
         try {
-            const QPageLayout layout = printPdf(job.pdf, {job.deadline, bound_});
+            const PrintedPage printed = printPdf(job.pdf, {job.deadline, bound_});
+            outcome.printer = printed.printer;
             const std::lock_guard relock(mutex_);
-            layout_ = layout;
+            layout_ = printed.layout;
         } catch (const PrintError& error) {
-            failure = QString::fromStdString(error.what());
+            outcome.failure = error.plain();
+            outcome.detail = QString::fromStdString(error.what());
         }
-        outcome_(failure);
+        outcome_(outcome);
         lock.lock();
     }
 }

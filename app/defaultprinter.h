@@ -21,18 +21,15 @@ class DefaultPrinter : public PageSink
 {
 public:
     using Clock = std::chrono::steady_clock;
-    // Called on the printer's thread after each page: an empty reason when
-    // the server accepted the job, else why it did not.
-    using Outcome = std::function<void(const QString& failure)>;
+    // Called on the printer's thread after each page.
+    using Outcome = std::function<void(const PrintOutcome&)>;
 
     explicit DefaultPrinter(std::chrono::milliseconds bound = std::chrono::seconds(30),
-                            Outcome outcome = reportFailures);
+                            Outcome outcome = reportPrintOutcome);
     // Waits for the pages still queued, which takes no longer than the bound.
     ~DefaultPrinter() override;
 
     void print(QWidget& window) override;
-
-    static void reportFailures(const QString& failure);
 
 private:
     struct Job

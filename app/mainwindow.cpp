@@ -52,6 +52,7 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     connect(SpinButton1, &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
     connect(SpinButton1, &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);
     connect(Command1, &PushButton::mouseDown, this, &MainWindow::Command1_MouseDown);
+    connect(&printNews(), &PrintNews::told, notice(), &Notice::tell);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::focusWindowChanged);
 }
 
@@ -104,7 +105,7 @@ void MainWindow::SpinButton1_SpinDown()
 
 void MainWindow::showSelectedYear()
 {
-    yearBox()->setText(QString::number(SpinButton1->Value()));
+    setTextQuietly(yearBox(), QString::number(SpinButton1->Value()));
     model().YearText = std::to_string(SpinButton1->Value());
     renderOrEnd();
 }
@@ -144,8 +145,10 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
         // printer hands it over on its own thread, so the window is back at
         // once whatever the print server does.
         services_.printer->print(*this);
+    } catch (const PrintError& error) {
+        reportPrintOutcome({{}, error.plain(), QString::fromStdString(error.what())});
     } catch (const std::exception& error) {
-        reportPrintFailure(QString::fromStdString(error.what()));
+        reportPrintOutcome({{}, QStringLiteral("the page could not be made"), QString::fromStdString(error.what())});
     }
     applyBannerSchedule();
     FRMyEAR->show();

@@ -9,10 +9,22 @@
 
 namespace tavrin {
 
-void reportPrintFailure(const QString& reason)
+PrintNews& printNews()
 {
+    static PrintNews news;
+    return news;
+}
+
+void reportPrintOutcome(const PrintOutcome& outcome)
+{
+    if (outcome.failure.isEmpty()) {
+        emit printNews().told(QStringLiteral("The page went to the printer %1").arg(outcome.printer));
+        return;
+    }
+    const QString reason = outcome.failure;
+    emit printNews().told(QStringLiteral("Nothing was printed: %1").arg(reason));
     // One write, so lines from the print thread and this one never mix.
-    std::cerr << ("tavrin: nothing was printed: " + reason.toLocal8Bit() + '\n').toStdString();
+    std::cerr << ("tavrin: nothing was printed: " + outcome.detail.toLocal8Bit() + '\n').toStdString();
 
     // Only a session bus that is already there: where none is, libdbus would
     // start one of its own through X11.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <stdexcept>
 
@@ -7,11 +8,28 @@ class QWidget;
 
 namespace tavrin {
 
-// A print that did not reach the printer, with the reason in words.
+// A print that did not reach the printer: why, in plain words for the user,
+// and what() in full for standard error.
 class PrintError : public std::runtime_error
 {
 public:
-    explicit PrintError(const QString& reason) : std::runtime_error(reason.toStdString()) {}
+    PrintError(const QString& plain, const QString& detail)
+        : std::runtime_error(detail.toStdString()), plain_(plain)
+    {
+    }
+    const QString& plain() const { return plain_; }
+
+private:
+    QString plain_;
+};
+
+// What became of one page: the printer that took it, or why nothing was
+// printed (plain words, and the detail).
+struct PrintOutcome
+{
+    QString printer;
+    QString failure;
+    QString detail;
 };
 
 // Where the Print button's page goes. print() makes the page from the window
@@ -25,8 +43,19 @@ public:
     virtual void print(QWidget& window) = 0;
 };
 
-// Tells the user that nothing was printed and why: one line on standard
-// error, and a desktop notification sent without waiting for the bus.
-void reportPrintFailure(const QString& reason);
+// Tells the user what became of a page, from any thread: printNews() tells
+// it in plain words on the window's thread. A failure also goes to standard
+// error in full, one line, and to a desktop notification sent without
+// waiting for the bus.
+void reportPrintOutcome(const PrintOutcome& outcome);
+
+// Where the window hears of outcomes; made on the window's thread first.
+class PrintNews : public QObject
+{
+    Q_OBJECT
+signals:
+    void told(const QString& plain);
+};
+PrintNews& printNews();
 
 } // namespace tavrin

@@ -15,6 +15,8 @@ using Clock = std::chrono::steady_clock;
 // without asking keepWaiting(), so a conversation gives up that much early.
 constexpr auto kUnheededWait = std::chrono::milliseconds(1200);
 
+const QString kNotAnswering = QStringLiteral("the print server is not answering");
+
 // One connection to the print server (CUPS_SERVER, the client configuration
 // or the local scheduler) and the default destination found through it.
 class Session
@@ -25,20 +27,21 @@ public:
     {
         using std::chrono::milliseconds;
         if (expired())
-            fail({});
+            fail({}, {});
         const auto left = std::chrono::duration_cast<milliseconds>(patience.deadline - Clock::now());
         http_.reset(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                                  static_cast<int>(std::max(left, milliseconds(1)).count()), nullptr));
         if (!http_)
-            fail(QStringLiteral("cannot reach the print server ") + QString::fromLocal8Bit(cupsServer()));
+            fail(kNotAnswering, QStringLiteral("cannot reach the print server ") + QString::fromLocal8Bit(cupsServer()));
         // Every wait for the server comes back here each tenth of a second.
         httpSetTimeout(http_.get(), 0.1, &Session::keepWaiting, this);
         dest_.reset(cupsGetNamedDest(http_.get(), nullptr, nullptr));
         if (!dest_)
-            fail(QStringLiteral("no default printer"));
+            fail(QStringLiteral("no default printer"), QStringLiteral("no default printer"));
         info_.reset(cupsCopyDestInfo(http_.get(), dest_.get()));
         if (!info_)
-            fail(name() + QStringLiteral(" does not tell its paper"));
+            fail(QStringLiteral("the printer %1 is not answering").arg(name()),
+                 name() + QStringLiteral(" does not tell its paper"));
     }
 
     QPageLayout layout() const
@@ -65,18 +68,20 @@ public:
         int job = 0;
         if (cupsCreateDestJob(http_.get(), dest_.get(), info_.get(), &job, "Tavrin", 0, nullptr)
             != IPP_STATUS_OK)
-            fail(name() + QStringLiteral(" refused the job"));
+            fail(refused(), name() + QStringLiteral(" refused the job"));
         if (cupsStartDestDocument(http_.get(), dest_.get(), info_.get(), job, "Tavrin", CUPS_FORMAT_PDF,
                                   0, nullptr, 1)
                 != HTTP_STATUS_CONTINUE
             || cupsWriteRequestData(http_.get(), pdf.constData(), static_cast<size_t>(pdf.size()))
                    != HTTP_STATUS_CONTINUE
             || cupsFinishDestDocument(http_.get(), dest_.get(), info_.get()) != IPP_STATUS_OK) {
-            const PrintError error = failure(name() + QStringLiteral(" refused the page"));
+            const PrintError error = failure(refused(), name() + QStringLiteral(" refused the page"));
             cupsCancelDestJob(http_.get(), dest_.get(), job);
             throw error;
         }
     }
+
+    QString printer() const { return name(); }
 
 private:
     static int keepWaiting(http_t*, void* session)
@@ -87,16 +92,17 @@ private:
     bool expired() const { return Clock::now() >= giveUpAt_ || patience_.giveUp(); }
 
     QString name() const { return QString::fromUtf8(dest_->name); }
+    QString refused() const { return QStringLiteral("the printer %1 refused the page").arg(name()); }
 
-    PrintError failure(const QString& what) const
+    PrintError failure(const QString& plain, const QString& what) const
     {
         if (expired())
-            return PrintError(QStringLiteral("the print server did not answer within %1 s")
-                                  .arg(static_cast<double>(patience_.bound.count()) / 1000));
-        return PrintError(what + QStringLiteral(": ") + QString::fromUtf8(cupsLastErrorString()));
+            return PrintError(kNotAnswering, QStringLiteral("the print server did not answer within %1 s")
+                                                 .arg(static_cast<double>(patience_.bound.count()) / 1000));
+        return PrintError(plain, what + QStringLiteral(": ") + QString::fromUtf8(cupsLastErrorString()));
     }
 
-    [[noreturn]] void fail(const QString& what) const { throw failure(what); }
+    [[noreturn]] void fail(const QString& plain, const QString& what) const { throw failure(plain, what); }
 
     const Patience& patience_;
     const Clock::time_point giveUpAt_;
@@ -119,12 +125,12 @@ QPageLayout defaultPageLayout(const Patience& patience)
     return Session(patience).layout();
 }
 
-QPageLayout printPdf(const QByteArray& pdf, const Patience& patience)
+PrintedPage printPdf(const QByteArray& pdf, const Patience& patience)
 {
     const Session session(patience);
-    const QPageLayout layout = session.layout();
+    PrintedPage printed{session.layout(), session.printer()};
     session.print(pdf);
-    return layout;
+    return printed;
 }
 
 } // namespace tavrin

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QPageLayout>
+#include <QString>
 #include <chrono>
 #include <functional>
 
@@ -21,8 +22,14 @@ struct Patience
 QPageLayout defaultPageLayout(const Patience& patience);
 
 // Hands `pdf` to the default printer as one job, checking every step, and
-// returns the printer's layout as defaultPageLayout() does. Throws PrintError.
-QPageLayout printPdf(const QByteArray& pdf, const Patience& patience);
+// returns the printer's layout as defaultPageLayout() does, and its name.
+// Throws PrintError.
+struct PrintedPage
+{
+    QPageLayout layout;
+    QString printer;
+};
+PrintedPage printPdf(const QByteArray& pdf, const Patience& patience);
 
 // The layout used until the printer has told its own.
 QPageLayout fallbackPageLayout();

@@ -76,11 +76,11 @@ void runEvents(int ms)
 }
 
 TimedPrinter::TimedPrinter(std::chrono::milliseconds bound)
-    : printer(std::make_shared<DefaultPrinter>(bound, [this](const QString& reason) {
+    : printer(std::make_shared<DefaultPrinter>(bound, [this](const PrintOutcome& outcome) {
           const std::lock_guard lock(mutex);
           endedAtMs.push_back(nowMs());
-          if (!reason.isEmpty())
-              failure = reason.toStdString();
+          if (!outcome.failure.isEmpty())
+              failure = outcome.detail.toStdString();
       }))
 {
 }

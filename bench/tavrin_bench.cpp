@@ -578,7 +578,9 @@ void measureAccessibility(Report& report)
     report.figure(6, "accessibility events per year step", fmt("%.1f", events->at("events_per_step")));
     report.figure(6, "year step + paint, AT-SPI client listening", fmt("%.2f ms", events->at("step_ms")),
                   "< 50 ms (repeat)", events->at("step_ms") < 50);
-    for (const auto& [within, who] : {std::pair{session, "no client"}, {listening, "AT-SPI client listening"}}) {
+    const QStringList orca{QStringLiteral(TAVRIN_ATSPI_SESSION), QStringLiteral("--with-orca")};
+    for (const auto& [within, who] :
+         {std::pair{session, "no client"}, {listening, "AT-SPI client listening"}, {orca, "Orca running"}}) {
         const auto held = runChild(QStringLiteral("a11y-held"), &problem, within);
         const double steps = held ? held->at("steps") : -1;
         report.figure(6, fmt("held arrow, steps in %d ms, %s", kHeldMs, who),

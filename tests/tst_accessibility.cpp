@@ -1,61 +1,190 @@
-// Screen readers and the keyboard. Run by tst_atspi.py --run: without an
+// Screen readers and the keyboard, through Qt's accessible interfaces as its
+// AT-SPI bridge reads them. Run by tst_orca.py --run: without an
 // accessibility bus Qt hands out no accessibility events at all.
 
 #include "windowtest.h"
 
 #include <QAccessible>
+#include <QSignalSpy>
+#include <cmath>
 
 using namespace tavrin;
 using namespace tavrin::test;
 using namespace std::chrono;
 
-static std::vector<QObject*> heard; // the objects of the events Qt hands out
+namespace {
+
+// The events Qt's AT-SPI bridge sends on: of text events, those of objects
+// that offer their text at the time.
+std::vector<std::pair<QAccessible::Event, QAccessible::Id>> heard;
+void hear(QAccessibleEvent* event)
+{
+    if (event->type() != QAccessible::TextUpdated || event->accessibleInterface()->textInterface())
+        heard.emplace_back(event->type(), QAccessible::uniqueId(event->accessibleInterface()));
+}
+
+QAccessibleInterface* dayAt(YearView& view, int month, int day)
+{
+    return QAccessible::queryAccessibleInterface(view.panel(month))->child(view.firstSlot(month) + day - 1);
+}
+
+// Notes where the focus is at each print.
+struct FocusAtPrint : PageCollector
+{
+    QWidgetList focus;
+    void print(QWidget& window) override { focus << QApplication::focusWidget(), PageCollector::print(window); }
+};
+
+// Counts the key presses that reach the window after its controls had them.
+struct KeysPastControls : QObject
+{
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override { return count += event->type() == QEvent::KeyPress, false; }
+};
+
+// A planner on a day of `year`, shown and active, the keyboard on the year.
+struct Active : Planner
+{
+    explicit Active(int year, std::shared_ptr<PageSink> sink = nullptr) : Planner(std::chrono::year{year} / 5 / 5, sink)
+    {
+        QVERIFY(start());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void keys(const QString& keys)
+    {
+        for (const QString& key : keys.split(QStringLiteral(", ")))
+            QTest::keySequence(window->windowHandle(), QKeySequence(key));
+    }
+};
+
+} // namespace
 
 class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY2(QTest::qWaitFor(QAccessible::isActive), "no accessibility bus"); }
+    void cleanup() { QAccessible::installUpdateHandler(nullptr), heard.clear(); }
 
-    // Catches a step that floods readers (each name cleared, then set again),
-    // that leaves a changed day name unannounced, or announces an unchanged
-    // one. 2021 to 2022: days move into blank cells and out of others.
-    void stepAnnouncesChangedNamesOnce()
+    // Catches a step that floods readers (an event per day, the year box's
+    // text deleted and inserted besides its new name), one that keeps
+    // the days' identities, so readers go on reading last year's names, a
+    // year box that reads as a wrong range or word, or dimmed, and a held
+    // arrow slower than a step on the press, at 250 ms, then every 50 ms.
+    void step()
     {
-        Planner planner(year{2021} / 5 / 5);
-        QVERIFY(planner.start());
-        std::map<DayCell*, QString> before;
-        for (int month = 1; month <= 12; ++month)
-            for (const auto& [index, cell] : planner.window->Txt(month))
-                before[cell] = cell->dayName();
-        QAccessible::installUpdateHandler([](QAccessibleEvent* event) { heard.push_back(event->object()); });
-        QTest::mouseClick(planner.window->SpinButton1->upArrow(), Qt::LeftButton);
-        QAccessible::installUpdateHandler(nullptr);
-        for (const auto& [cell, was] : before)
-            QVERIFY2(std::ranges::count(heard, cell) == (cell->dayName() != was), qPrintable(cell->objectName()));
+        Active planner(2021);
+        auto& view = *planner.window;
+        const auto before = QAccessible::uniqueId(dayAt(view, 2, 1));
+        QAccessible::installUpdateHandler(hear);
+        planner.keys("Up");
+        QVERIFY2(heard.size() <= 20 && !std::ranges::count(heard, std::pair(QAccessible::TextUpdated, QAccessible::uniqueId(
+                     QAccessible::queryAccessibleInterface(view.yearBox())))), qPrintable(QString::number(heard.size())));
+        QVERIFY(!QAccessible::accessibleInterface(before));
+        auto* box = QAccessible::queryAccessibleInterface(view.yearBox());
+        int start = -1, end = -1;
+        QCOMPARE(box->textInterface()->textAtOffset(2, QAccessible::WordBoundary, &start, &end), "2022");
+        QCOMPARE(box->textInterface()->text(start, end) + QString::number(start), "20220");
+        QVERIFY(!box->state().disabled && end == box->textInterface()->characterCount());
+        for (const auto* arrow : {view.SpinButton1->upArrow(), view.SpinButton1->downArrow()})
+            QCOMPARE(std::tuple(arrow->autoRepeat(), arrow->autoRepeatDelay(), arrow->autoRepeatInterval()), std::tuple(true, 250, 50));
     }
 
-    // Catches a keyboard user who cannot reach, move through or mark January
-    // or see where they are, a focus frame drawn without keyboard use, Space
-    // on Print printing nothing or losing the focus, and Enter printing.
-    void keyboard()
+    // From 1 January 2026, as Tab enters the block, the keys move the day:
+    // never onto a blank cell or out of the year, each handled key stopping
+    // at its panel, the focus on the day's panel and its frame on the day.
+    void dayKeys_data()
     {
-        Planner planner(year{2022} / 5 / 5); // 1 January in cell 0
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QDate>("lands");
+        QTest::newRow("left, up, page up at the first day") << "Left, Up, PgUp" << QDate(2026, 1, 1);
+        QTest::newRow("into February") << "Down, Down, Down, Down, Right, Right, Right" << QDate(2026, 2, 1);
+        QTest::newRow("a month on from the 31st") << "Down, Down, Down, Down, Right, Right, PgDown" << QDate(2026, 2, 28);
+        QTest::newRow("out of February") << "PgDown, Down, Down, Down, Down, Down" << QDate(2026, 3, 8);
+        QTest::newRow("back across the new month") << "PgDown, PgDown, Left" << QDate(2026, 2, 28);
+        QTest::newRow("down, right, page down past December 31")
+            << "PgDown, PgDown, PgDown, PgDown, PgDown, PgDown, PgDown, PgDown, PgDown, PgDown, PgDown, Down, "
+               "Down, Down, Down, Down, Right, Right, Right, PgDown" << QDate(2026, 12, 31);
+        QTest::newRow("re-entered on the 1st") << "PgDown, Right, Backtab, Tab" << QDate(2026, 1, 1);
+    }
+    void dayKeys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QDate, lands);
+        Active planner(2026);
+        auto& view = *planner.window;
+        planner.keys("Tab");
+        KeysPastControls past;
+        view.installEventFilter(&past);
+        planner.keys(keys);
+        QCOMPARE(QDate(2026, view.currentMonth(), view.currentDay()), lands);
+        QCOMPARE(QApplication::focusWidget(), view.panel(lands.month()));
+        QCOMPARE(view.currentCell()->text(), QString::number(lands.day()));
+        QCOMPARE(past.count, 0);
+        const auto framed = [&view](DayCell* cell) { return cell->grab().toImage().pixelColor(1, 5) == view.palette().color(QPalette::Highlight); };
+        QVERIFY(framed(view.currentCell()) && (lands.day() == 1 || !framed(view.dayCell(lands.month(), 1))));
+    }
+
+    // A key on the year, or a reader setting it, is one step drawn once, to
+    // the right year, the ends told; what is no finite number changes nothing.
+    void yearSteps_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QVariant>("input"); // a key, or a value a reader sets
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("told");
+        const auto key = [](Qt::Key key) { return QVariant::fromValue(key); };
+        QTest::newRow("page up") << 2026 << key(Qt::Key_PageUp) << 2036 << "";
+        QTest::newRow("page down to the first") << 5 << key(Qt::Key_PageDown) << 0 << "first year";
+        QTest::newRow("home") << 2026 << key(Qt::Key_Home) << 0 << "first year";
+        QTest::newRow("end") << 2026 << key(Qt::Key_End) << 3000 << "last year";
+        QTest::newRow("up at the last") << 3000 << key(Qt::Key_Up) << 3000 << "last year";
+        QTest::newRow("not a number") << 2026 << QVariant("next") << 2026 << "";
+        QTest::newRow("NaN") << 2026 << QVariant(std::nan("")) << 2026 << "";
+        QTest::newRow("infinite") << 2026 << QVariant(-HUGE_VAL) << 2026 << "";
+        QTest::newRow("rounded") << 2026 << QVariant(1999.6) << 2000 << "";
+    }
+    void yearSteps()
+    {
+        QFETCH(int, from);
+        QFETCH(QVariant, input);
+        QFETCH(int, to);
+        QFETCH(QString, told);
+        Planner planner(year{from} / 5 / 5);
         QVERIFY(planner.start());
         auto& view = *planner.window;
-        view.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&view));
-        QCOMPARE(QApplication::focusWidget(), view.SpinButton1);
-        const auto framed = [&view](int index) { // the focus frame's colour at the cell's left edge
-            return view.Txt(1).at(index)->grab().toImage().pixelColor(1, 5) == view.palette().color(QPalette::Highlight); };
-        view.panel(1)->setFocus(); // not by keyboard: no frame
-        QVERIFY(!framed(0));
-        view.SpinButton1->setFocus();
-        QTest::keySequence(view.windowHandle(), QKeySequence(QStringLiteral("Tab, Right, Down, Space")));
-        QVERIFY(framed(8) && !framed(1) && !framed(9)); // the frame moved on, from 0 by 1 to 8, alone
-        QCOMPARE(back(view.Txt(1).at(8)), kRed);
-        QTest::keySequence(view.windowHandle(), QKeySequence(QStringLiteral("Tab, Space, Space, Return")));
-        QCOMPARE(planner.printer->pages.size(), 2u);
+        QSignalSpy ups(view.SpinButton1, &SpinButton::SpinUp), downs(view.SpinButton1, &SpinButton::SpinDown);
+        const bool key = input.typeId() == qMetaTypeId<Qt::Key>();
+        if (key)
+            QTest::keyClick(view.SpinButton1, input.value<Qt::Key>());
+        else
+            QAccessible::queryAccessibleInterface(view.SpinButton1)->valueInterface()->setCurrentValue(input);
+        QCOMPARE(view.yearBox()->text(), QString::number(to));
+        QCOMPARE(ups.size() + downs.size(), key || to != from ? 1 : 0);
+        QCOMPARE(view.notice()->isVisible() ? view.notice()->accessibleName() : QString(), told);
+    }
+
+    // Space marks a January day once: its name says so, readers are told,
+    // and it offers nothing more; February's days offer nothing at all. On
+    // Print, Space prints at once, Enter not, and the focus, parked while
+    // Print and the year hide, never falls on a month's days.
+    void markAndPrint()
+    {
+        const auto sink = std::make_shared<FocusAtPrint>();
+        Active planner(2026, sink);
+        auto& view = *planner.window;
+        planner.keys("Tab");
+        auto* first = dayAt(view, 1, 1);
+        QCOMPARE(first->actionInterface()->actionNames(), QStringList{"Mark"});
+        QAccessible::installUpdateHandler(hear);
+        planner.keys("Space, Space");
+        QCOMPARE(std::ranges::count(heard, std::pair(QAccessible::NameChanged, QAccessible::uniqueId(first))), 1);
+        QCOMPARE(first->text(QAccessible::Name), "Thursday 1 January 2026, marked");
+        QVERIFY(first->actionInterface()->actionNames().isEmpty());
+        planner.keys("PgDown, Space, Tab, Space, Return");
+        QVERIFY(dayAt(view, 2, 1)->actionInterface()->actionNames().isEmpty() && back(view.dayCell(2, 1)) == kWhite);
+        QCOMPARE(sink->focus, QWidgetList{nullptr});
         QCOMPARE(QApplication::focusWidget(), view.Command1);
     }
 };

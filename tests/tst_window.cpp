@@ -103,18 +103,6 @@ private slots:
         QCOMPARE(daysShown(view, 1), QStringLiteral("%1+31").arg(januaryFirst));
     }
 
-    // Held past the first repeat: more than one step, each one drawn.
-    void heldArrow()
-    {
-        Planner planner;
-        QVERIFY(planner.start());
-        auto* spin = planner.window->SpinButton1;
-        QTest::mousePress(spin->upArrow(), Qt::LeftButton);
-        QTest::qWait(8 * spin->Delay());
-        QTest::mouseRelease(spin->upArrow(), Qt::LeftButton);
-        QVERIFY2(spin->Value() >= 2028, qPrintable(QString::number(spin->Value())));
-    }
-
     // Shown without the window system activating it, start-up still runs;
     // its first real activation then starts nothing again.
     void activation()

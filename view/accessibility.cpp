@@ -1,6 +1,8 @@
 #include "accessibility.h"
 
 #include "daycell.h"
+#include "monthtable.h"
+#include "notice.h"
 #include "spinbutton.h"
 #include "yearview.h"
 
@@ -11,46 +13,194 @@
 namespace tavrin {
 namespace {
 
-class DayCellAccessible : public QAccessibleWidget
+// Set on a text box while its text changes without text events.
+constexpr const char* kQuiet = "tavrinQuietText";
+
+QString markAction()
+{
+    return QStringLiteral("Mark");
+}
+
+// One day of a month's table: named for its date while its cell shows a
+// number, hidden while the cell is blank. January's days can be marked once;
+// a marked day says so in its name and offers nothing more.
+class DayAccessible : public QAccessibleInterface,
+                      public QAccessibleTableCellInterface,
+                      public QAccessibleActionInterface
 {
 public:
-    explicit DayCellAccessible(DayCell* cell)
-        : QAccessibleWidget(cell, cell->isMarkable() ? QAccessible::CheckBox : QAccessible::StaticText)
+    DayAccessible(YearView* view, int month, int slot) : view_(view), month_(month), slot_(slot) {}
+
+    int month() const { return month_; }
+    int slot() const { return slot_; }
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return view_->window()->windowHandle(); }
+    void* interface_cast(QAccessible::InterfaceType type) override
     {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QAccessibleInterface* parent() const override { return table(); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type != QAccessible::Name || !shown())
+            return {};
+        return cell()->dayName() + (cell()->isMarked() ? QStringLiteral(", marked") : QString());
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {cell()->mapToGlobal(QPoint()), cell()->size()}; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !shown() || !cell()->isVisible();
+        state.focusable = shown();
+        state.focused = shown() && cell() == view_->currentCell() && cell()->hasKeyboardFocus();
+        state.readOnly = !markable();
+        return state;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override
+    {
+        const auto& headers = kMonthPanels.at(static_cast<std::size_t>(month_ - 1)).headerIndexes;
+        return {QAccessible::queryAccessibleInterface(
+            view_->WDay().at(headers.at(static_cast<std::size_t>(columnIndex()))))};
+    }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return slot_ % kCellsPerRow; }
+    int rowIndex() const override { return slot_ / kCellsPerRow; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override
+    {
+        return QAccessible::queryAccessibleInterface(view_->panel(month_));
+    }
+
+    QStringList actionNames() const override { return markable() ? QStringList{markAction()} : QStringList{}; }
+    void doAction(const QString& action) override
+    {
+        if (action == markAction() && markable())
+            cell()->mark();
+    }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        return action == markAction() ? QStringList{QStringLiteral("Space")} : QStringList{};
+    }
+
+private:
+    DayCell* cell() const
+    {
+        return view_->Txt(month_).at(month_ == kFebruary && slot_ >= 40 ? slot_ + 1 : slot_);
+    }
+    bool shown() const { return !cell()->dayName().isEmpty(); }
+    bool markable() const { return cell()->isMarkable() && shown() && !cell()->isMarked(); }
+
+    YearView* view_;
+    int month_;
+    int slot_;
+};
+
+// A month panel: a table of six weeks under its weekday headers, named for
+// its month. Its year is in every day's name.
+class MonthAccessible : public QAccessibleWidget, public QAccessibleTableInterface
+{
+public:
+    MonthAccessible(Panel* panel, YearView* view, int month)
+        : QAccessibleWidget(panel, QAccessible::Table), view_(view), month_(month)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
 
     QString text(QAccessible::Text type) const override
     {
-        return type == QAccessible::Name ? cell()->dayName() : QString();
+        if (type == QAccessible::Name)
+            return toQString(kMonthNames.at(static_cast<std::size_t>(month_ - 1)));
+        return QAccessibleWidget::text(type);
     }
-
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        // A blank cell has nothing to read: it stays out of the reading.
-        state.invisible = state.invisible || cell()->dayName().isEmpty();
-        if (cell()->isMarkable()) {
-            state.focusable = true;
-            state.focused = cell()->hasKeyboardFocus();
-            state.checkable = true;
-            state.checked = cell()->isMarked();
-        }
+        state.disabled = false;
         return state;
     }
 
-    QStringList actionNames() const override
+    int childCount() const override { return kCellsPerMonth; }
+    QAccessibleInterface* child(int index) const override
     {
-        return cell()->isMarkable() ? QStringList{pressAction()} : QStringList{};
+        return index >= 0 && index < kCellsPerMonth ? view_->dayAccessibles().at(month_, index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* day = dynamic_cast<const DayAccessible*>(child);
+        return day && day->month() == month_ ? day->slot() : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int slot = 0; slot < kCellsPerMonth; ++slot)
+            if (child(slot)->rect().contains(x, y))
+                return child(slot);
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        const DayCell* current = view_->currentCell();
+        if (view_->currentMonth() != month_ || !current || !current->hasKeyboardFocus())
+            return nullptr;
+        return child(view_->firstSlot(month_) + view_->currentDay() - 1);
     }
 
-    void doAction(const QString& action) override
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override
     {
-        if (action == pressAction() && cell()->isMarkable())
-            cell()->mark();
+        return row >= 0 && row < kCellRows && column >= 0 && column < kCellsPerRow
+                   ? child(row * kCellsPerRow + column)
+                   : nullptr;
     }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    QString columnDescription(int column) const override
+    {
+        return column >= 0 && column < kCellsPerRow
+                   ? toQString(kColumnWeekdays.at(static_cast<std::size_t>(column)))
+                   : QString();
+    }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return kCellsPerRow; }
+    int rowCount() const override { return kCellRows; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool selectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    DayCell* cell() const { return static_cast<DayCell*>(widget()); }
+    YearView* view_;
+    int month_;
 };
 
 // Titles, headers and the year box: text to read, never to edit. The year
@@ -63,7 +213,7 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TextInterface)
+        if (type == QAccessible::TextInterface && !box()->property(kQuiet).toBool())
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
@@ -105,7 +255,7 @@ private:
     TextBox* box() const { return static_cast<TextBox*>(widget()); }
 };
 
-// Month panels and the year frame only group controls; none is ever dimmed.
+// The year frame only groups the year box; it is never dimmed.
 class PanelAccessible : public QAccessibleWidget
 {
 public:
@@ -200,12 +350,16 @@ private:
 
 QAccessibleInterface* viewAccessible(const QString&, QObject* object)
 {
-    if (auto* cell = qobject_cast<DayCell*>(object))
-        return new DayCellAccessible(cell);
     if (auto* box = qobject_cast<TextBox*>(object))
         return new TextBoxAccessible(box);
-    if (auto* panel = qobject_cast<Panel*>(object))
+    if (auto* panel = qobject_cast<Panel*>(object)) {
+        auto* view = qobject_cast<YearView*>(panel->parentWidget());
+        if (const int month = view ? view->monthOf(panel) : 0)
+            return new MonthAccessible(panel, view, month);
         return new PanelAccessible(panel);
+    }
+    if (auto* notice = qobject_cast<Notice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     if (auto* button = qobject_cast<PushButton*>(object))
         return new PushButtonAccessible(button);
     if (auto* spin = qobject_cast<SpinButton*>(object))
@@ -216,6 +370,33 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
 }
 
 } // namespace
+
+QAccessibleInterface* DayAccessibles::at(int month, int slot)
+{
+    const int key = month * kCellsPerMonth + slot;
+    if (const auto found = ids_.find(key); found != ids_.end())
+        return QAccessible::accessibleInterface(found->second);
+    auto* day = new DayAccessible(view_, month, slot);
+    ids_[key] = QAccessible::registerAccessibleInterface(day);
+    return day;
+}
+
+void DayAccessibles::renew()
+{
+    for (const auto& [key, id] : ids_)
+        QAccessible::deleteAccessibleInterface(id);
+    ids_.clear();
+}
+
+void setTextQuietly(TextBox* box, const QString& text)
+{
+    // Qt's bridge sends text events only for a box that offers its text;
+    // a box whose length stays also moves no caret, which would warn.
+    const bool quiet = box->text().size() == text.size();
+    box->setProperty(kQuiet, quiet);
+    box->setText(text);
+    box->setProperty(kQuiet, false);
+}
 
 void installAccessibility()
 {

@@ -1,6 +1,5 @@
 #include "daycell.h"
 
-#include <QAccessible>
 #include <QPainter>
 
 namespace tavrin {
@@ -8,32 +7,16 @@ namespace tavrin {
 DayCell::DayCell(QWidget* parent, const QString& name, bool markable)
     : Label(parent, name), markable_(markable)
 {
-    // The name a screen reader hears comes from the cell's own accessible
-    // interface. A label without an accessible name would also announce
-    // every caption change by itself, the clearing of a render included, so
-    // the cell carries one that is never read.
+    // Screen readers meet the day through its month's table, not through
+    // this label. A label without an accessible name would announce every
+    // caption change by itself, the clearing of a render included, so the
+    // cell carries one that is never read.
     setAccessibleName(name);
 }
 
 bool DayCell::isMarked() const
 {
     return fromQColor(backColor(this)) == kRed;
-}
-
-void DayCell::announceChanges()
-{
-    if (const QString name = dayName(); name != announcedName_) {
-        announcedName_ = name;
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (isMarked() != announcedMarked_) {
-        announcedMarked_ = !announcedMarked_;
-        QAccessible::State changed;
-        changed.checked = true;
-        QAccessibleStateChangeEvent event(this, changed);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 void DayCell::setCurrent(bool current)
@@ -46,7 +29,7 @@ void DayCell::paintEvent(QPaintEvent* event)
 {
     Label::paintEvent(event);
     // The window carries this mark once the keyboard has moved around in it
-    // (Tab, or the keys of January's panel); the mouse alone never sets it.
+    // (Tab, or the keys of the month panels); the mouse alone never sets it.
     if (!hasKeyboardFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
     // Two pixels in the highlight colour: plain on white and on a red mark.

@@ -6,10 +6,10 @@ namespace tavrin {
 
 // A day cell: a label showing a day number. A screen reader hears its date
 // ("Saturday 1 January 2022") while a number shows, and nothing while it is
-// blank. January's cells can be marked by a screen reader, and the current
-// one of them shows the keyboard focus of its panel once the keyboard is in
-// use. Cells never take the focus themselves: Qt gives a focusable label a
-// rich-text engine of its own.
+// blank. January's cells can be marked, and the current cell shows the
+// keyboard focus of its panel once the keyboard is in use. Cells never take
+// the focus themselves: Qt gives a focusable label a rich-text engine of its
+// own.
 class DayCell : public Label
 {
     Q_OBJECT
@@ -26,10 +26,6 @@ public:
     void setDayName(const QString& name) { dayName_ = name; }
     QString dayName() const { return text().isEmpty() ? QString() : dayName_; }
 
-    // Tells screen readers what changed since the last call: one event for a
-    // new name, one for a mark put on or wiped off.
-    void announceChanges();
-
     // The cell the keyboard works on when its panel has the focus.
     void setCurrent(bool current);
     bool hasKeyboardFocus() const { return current_ && parentWidget()->hasFocus(); }
@@ -41,8 +37,6 @@ private:
     bool markable_;
     bool current_ = false;
     QString dayName_;
-    QString announcedName_;
-    bool announcedMarked_ = false;
 };
 
 } // namespace tavrin

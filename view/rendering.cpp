@@ -4,6 +4,8 @@
 
 #include "monthtable.h"
 
+#include <algorithm>
+
 namespace tavrin {
 
 void YearView::RenderYear()
@@ -12,8 +14,12 @@ void YearView::RenderYear()
     for (int month = 1; month <= 12; ++month)
         FillMonth(month);
     DisableBlankBoxes();
-    keepJanuaryCellOnADay();
-    announceChanges();
+    // The current day stays a day of its month: the 29th of February
+    // becomes the 28th in a common year.
+    current_.day = std::clamp(current_.day, 1, std::max(1, daysDrawn(current_.month)));
+    frameCurrent();
+    dayAccessibles_.renew();
+    announceDayFocus();
 }
 
 void YearView::ClearAllLabels()
@@ -30,6 +36,7 @@ void YearView::FillMonth(int month)
     m.MonthGeometry(m.monthName(month));
     auto& cell = m.startCell(month);
     const auto& cells = Txt(month);
+    drawn_.at(static_cast<std::size_t>(month - 1)) = {cell, m.DaysInMonth};
     // A screen reader speaks each day as a date: "Saturday 1 January 2022".
     const QString monthAndYear = QStringLiteral(" %1 %2").arg(
         QString::fromStdString(m.monthName(month)), QString::fromStdString(m.YearText));
@@ -51,21 +58,6 @@ void YearView::DisableBlankBoxes()
             box->setEnabled(false);
             setBackColor(box, toQColor(kWhite));
         }
-    }
-}
-
-// Once the year is drawn, screen readers hear only what really changed: a
-// panel's new year, a day's new name, a mark wiped off. A clearing followed
-// by a fill never reaches them.
-void YearView::announceChanges()
-{
-    for (int month = 1; month <= 12; ++month) {
-        const QString name = QStringLiteral("%1 %2").arg(
-            QString::fromStdString(model_.monthName(month)), QString::fromStdString(model_.YearText));
-        if (panel(month)->accessibleName() != name)
-            panel(month)->setAccessibleName(name);
-        for (const auto& [index, cell] : Txt(month))
-            cell->announceChanges();
     }
 }
 

@@ -65,6 +65,8 @@ SpinButton::SpinButton(QWidget* parent, const QString& name)
         arrow->setAutoRepeatDelay(5 * delay_);
         arrow->setAutoRepeatInterval(delay_);
     }
+    pendingAnnouncement_.setSingleShot(true);
+    connect(&pendingAnnouncement_, &QTimer::timeout, this, &SpinButton::announceValue);
     // pressed() comes on the press and again on every repetition.
     connect(up_, &QAbstractButton::pressed, this, &SpinButton::stepUp);
     connect(down_, &QAbstractButton::pressed, this, &SpinButton::stepDown);
@@ -109,6 +111,17 @@ void SpinButton::stepTo(int value)
 
 void SpinButton::announceValue()
 {
+    // A screen reader takes longer to speak a value than a held arrow takes
+    // to step: while steps come faster, it is told the latest value every
+    // kAnnounceGap, the last one included, instead of falling behind.
+    if (announced_.isValid() && !announced_.hasExpired(kAnnounceGap.count())) {
+        if (!pendingAnnouncement_.isActive())
+            pendingAnnouncement_.start(std::max(kAnnounceGap - std::chrono::milliseconds(announced_.elapsed()),
+                                                std::chrono::milliseconds(0)));
+        return;
+    }
+    pendingAnnouncement_.stop();
+    announced_.start();
     QAccessibleValueChangeEvent event(this, value_);
     QAccessible::updateAccessibility(&event);
 }
@@ -121,6 +134,19 @@ void SpinButton::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Down:
         stepDown();
+        break;
+    // As in every spin box: ten at a time, and straight to either end.
+    case Qt::Key_PageUp:
+        stepTo(value_ + 10 * smallChange_);
+        break;
+    case Qt::Key_PageDown:
+        stepTo(value_ - 10 * smallChange_);
+        break;
+    case Qt::Key_Home:
+        stepTo(min_);
+        break;
+    case Qt::Key_End:
+        stepTo(max_);
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
 
 namespace tavrin {
 
@@ -23,8 +26,9 @@ private:
 // A press on an arrow steps Value by SmallChange, then reports SpinUp or
 // SpinDown; a held arrow repeats after 5 x Delay, then every Delay ms.
 // Setting Value from code reports nothing. The Up and Down keys and a screen
-// reader's Increase and Decrease step as the arrows do; a screen reader that
-// sets the value steps straight to it.
+// reader's Increase and Decrease step as the arrows do; Page Up and Page Down
+// step ten at once, Home and End to Min and Max, and a screen reader that
+// sets the value steps straight to it, each one step.
 class SpinButton : public QWidget
 {
     Q_OBJECT
@@ -58,6 +62,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
+    // The least time between two values told to screen readers.
+    static constexpr std::chrono::milliseconds kAnnounceGap{100};
+
 private:
     void announceValue();
 
@@ -68,6 +75,8 @@ private:
     int max_ = 0;
     int smallChange_ = 1;
     int delay_ = 50;
+    QElapsedTimer announced_;
+    QTimer pendingAnnouncement_;
 };
 
 } // namespace tavrin

@@ -47,7 +47,6 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
     auto* panel = new Panel(this, QString::fromLatin1(row.panelName), kBlack);
     panel->setGeometry(TwipRect{row.left, row.top, kPanelWidth, kPanelHeight}.toPixels());
     panels_.at(static_cast<std::size_t>(row.month - 1)) = panel;
-    panel->setAccessibleName(toQString(kMonthNames.at(static_cast<std::size_t>(row.month - 1))));
 
     wday_[row.titleIndex] = makeTextBox(panel, row.titleIndex, QString::fromLatin1(row.title),
                                         kTitleBox, kTitleFont, kDarkGrey, toQColor(kWhite));
@@ -78,14 +77,28 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
             setBackColor(cell, toQColor(kWhite));
         cells[index] = cell;
     }
+    // The keyboard moves between days of all months through their panels;
+    // January's panel alone is a Tab stop, the way into the block.
+    panel->installEventFilter(this);
     if (row.month != 1)
         return;
     for (const auto& [index, cell] : cells)
         connect(cell, &Label::clicked, this, [this, index = index] { Txt1_Click(index); });
-    // The keyboard reaches January's days through their panel: one Tab stop.
     panel->setFocusPolicy(Qt::TabFocus);
-    panel->installEventFilter(this);
-    januaryCell()->setCurrent(true);
+}
+
+DayCell* YearView::dayCell(int month, int day) const
+{
+    if (day < 1 || day > daysDrawn(month))
+        return nullptr;
+    const int slot = firstSlot(month) + day - 1;
+    return Txt(month).at(month == kFebruary && slot >= 40 ? slot + 1 : slot);
+}
+
+int YearView::monthOf(const QWidget* panel) const
+{
+    const auto found = std::ranges::find(panels_, panel);
+    return found == panels_.end() ? 0 : static_cast<int>(found - panels_.begin()) + 1;
 }
 
 void YearView::buildOtherControls()
@@ -124,6 +137,19 @@ void YearView::buildOtherControls()
 
     Line2 = new Line(this, QStringLiteral("Line2"), kLine2);
     Line1 = new Line(this, QStringLiteral("Line1"), kLine1);
+
+    notice_ = new Notice(this);
+    connect(SpinButton1, &SpinButton::SpinUp, this, &YearView::tellRangeEnd);
+    connect(SpinButton1, &SpinButton::SpinDown, this, &YearView::tellRangeEnd);
+}
+
+// A reader hears the value of each step, and at either end that it is one.
+void YearView::tellRangeEnd()
+{
+    if (SpinButton1->Value() == SpinButton1->Max())
+        notice_->tell(QStringLiteral("last year"));
+    else if (SpinButton1->Value() == SpinButton1->Min())
+        notice_->tell(QStringLiteral("first year"));
 }
 
 } // namespace tavrin

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "accessibility.h"
 #include "datemodel.h"
 #include "daycell.h"
+#include "notice.h"
 #include "spinbutton.h"
 #include "toolkit.h"
 
@@ -19,9 +21,9 @@ public:
     explicit YearView(QWidget* parent = nullptr);
 
     // Draws YearText into the twelve panels: clears every label, fills the
-    // months January to December, then retires empty text boxes; then tells
-    // screen readers what changed. Throws LanguageError, with the earlier
-    // months drawn, when a month's date cannot be interpreted.
+    // months January to December, then retires empty text boxes; screen
+    // readers then meet every day afresh. Throws LanguageError, with the
+    // earlier months drawn, when a month's date cannot be interpreted.
     void RenderYear();
     void ClearAllLabels();
     void FillMonth(int month);
@@ -30,8 +32,21 @@ public:
     // Marks a January day by painting its cell red.
     void Txt1_Click(int index);
 
-    // The January cell the keyboard works on; January's panel is one Tab stop.
-    DayCell* januaryCell() const { return Txt(1).at(januaryCell_); }
+    // The day the keyboard works on, in the month whose panel has or last
+    // had the focus. The twelve panels are one Tab stop, entered on 1 January.
+    int currentMonth() const { return current_.month; }
+    int currentDay() const { return current_.day; }
+    DayCell* currentCell() const { return dayCell(current_.month, current_.day); }
+    // The cell that shows a day of a month as drawn, or nullptr.
+    DayCell* dayCell(int month, int day) const;
+    // Grid slot (row-major, 0 to 41) of a month's 1st, and its days, as drawn.
+    int firstSlot(int month) const { return drawn(month).first; }
+    int daysDrawn(int month) const { return drawn(month).days; }
+    // The month (1 to 12) a panel holds, or 0.
+    int monthOf(const QWidget* panel) const;
+    DayAccessibles& dayAccessibles() { return dayAccessibles_; }
+    // News for screen readers: a mark made, an end of the years reached.
+    Notice* notice() const { return notice_; }
 
     DateModel& model() { return model_; }
     const DateModel& model() const { return model_; }
@@ -56,16 +71,34 @@ public:
 private:
     void buildMonthPanel(const MonthPanelRow& row);
     void buildOtherControls();
-    void announceChanges();
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool januaryKey(const QKeyEvent& key);
-    void moveJanuaryCell(int index);
-    void keepJanuaryCellOnADay();
-    void announceJanuaryFocus();
+    bool dayKey(const QKeyEvent& key);
+    bool moveBy(int days);
+    bool moveByMonths(int months);
+    void moveTo(int month, int day);
+    void frameCurrent();
+    void announceDayFocus();
+    void tellRangeEnd();
+
+    struct Drawn
+    {
+        int first = 0;
+        int days = 0;
+    };
+    struct Day
+    {
+        int month = 1;
+        int day = 1;
+    };
+    const Drawn& drawn(int month) const { return drawn_.at(static_cast<std::size_t>(month - 1)); }
 
     DateModel model_;
     std::array<ControlArray<DayCell>, 12> txt_;
-    int januaryCell_ = 0;
+    std::array<Drawn, 12> drawn_{};
+    Day current_;
+    DayCell* framed_ = nullptr; // the cell that shows the current day
+    DayAccessibles dayAccessibles_{this};
+    Notice* notice_ = nullptr;
     ControlArray<TextBox> wday_;
     std::array<Panel*, 12> panels_{};
 };

@@ -1,0 +1,21 @@
+#include "notice.h"
+
+namespace tavrin {
+
+Notice::Notice(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("notice"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+void Notice::tell(const QString& text)
+{
+    // Readers speak a notification when it starts showing.
+    hide();
+    setAccessibleName(text);
+    show();
+}
+
+} // namespace tavrin
