@@ -59,7 +59,6 @@ private slots:
             letter(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(5, 40, 15, 10), QPageLayout::Millimeter);
         QTest::newRow("left, day 20, A4") << Qt::LeftButton << 20u << true << a4;
         QTest::newRow("right, day 10, Letter") << Qt::RightButton << 10u << false << letter;
-        QTest::newRow("middle, day 16") << Qt::MiddleButton << 16u << true << a4;
     }
 
     void press()

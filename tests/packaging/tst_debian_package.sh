@@ -32,9 +32,7 @@ appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "appst
 for line in Exec=tavrin Icon=$id StartupWMClass=$id; do
   grep -qx "$line" "$share/applications/$id.desktop" || fail "the desktop entry lacks $line"
 done
-for tag in "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launchable>" "<release version=\"$version\""; do
-  grep -qF "$tag" "$share/metainfo/$id.metainfo.xml" || fail "the metainfo lacks $tag"
-done
+grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" || fail "the metainfo names another launcher"
 timeout 30 xvfb-run -a -n 300 bash -c 'QT_QPA_PLATFORM=xcb usr/bin/tavrin 2>/dev/null & trap "kill $!" EXIT
   until xprop -len 1000000 -name Tavrin WM_CLASS _NET_WM_ICON >window 2>&1 && grep -q "Icon (" window; do
     sleep 0.1
