@@ -123,8 +123,12 @@ def main(args):
         finally:
             for process in reversed(started):
                 process.terminate()
-            for process in started:
-                process.wait(10) if process.args[0] != sys.executable else process.kill()
+            for process in started:  # what outlives its notice (Orca, a busy speech-dispatcher) is killed
+                try:
+                    process.wait(0 if process.args[0] == sys.executable else 5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
 
 
 if __name__ == '__main__':
