@@ -205,7 +205,7 @@ private slots:
         planner.keys("PgDown, Space, Tab");
         QTRY_VERIFY(!framed(view.dayCell(2, 1)));
         planner.keys("Space, Return");
-        QVERIFY(dayAt(view, 2, 1)->actionInterface()->actionNames().isEmpty() && back(view.dayCell(2, 1)) == kWhite);
+        QVERIFY(dayAt(view, 2, 1)->actionInterface()->actionNames().isEmpty() && fromQColor(backColor(view.dayCell(2, 1))) == kWhite);
         QAccessible::queryAccessibleInterface(view.Command1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(sink->focus, (QWidgetList{nullptr, nullptr}));
         QCOMPARE(QApplication::focusWidget(), view.Command1);

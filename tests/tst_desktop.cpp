@@ -6,7 +6,6 @@
 
 #include "windowtest.h"
 
-#include <QProcess>
 #include <QScreen>
 
 using namespace tavrin;
@@ -61,13 +60,9 @@ private slots:
         // proportions, so at the planner's size in pixels it is the planner,
         // one pixel a pixel. Dark text on white, and white where the screen
         // shows the dark background.
-        QProcess pdftoppm;
-        pdftoppm.start("pdftoppm", {"-png", "-scale-to-x", QString::number(view.width()), "-scale-to-y",
-                                    QString::number(view.height()), "-"});
-        pdftoppm.write(pagePdf(view, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF())));
-        pdftoppm.closeWriteChannel();
-        QVERIFY2(pdftoppm.waitForFinished(), "pdftoppm (poppler-utils) is missing");
-        const QImage page = QImage::fromData(pdftoppm.readAllStandardOutput());
+        const QImage page = QImage::fromData(test::run("pdftoppm", {"-png", "-scale-to-x", QString::number(view.width()), "-scale-to-y",
+            QString::number(view.height()), "-"}, pagePdf(view, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()))));
+        QVERIFY2(!page.isNull(), "no page: is pdftoppm (poppler-utils) missing?");
         for (const QWidget* text : {static_cast<QWidget*>(view.Txt(1).at(11)), static_cast<QWidget*>(view.WDay().at(0))}) {
             const auto [back, ink] = backAndInk(page, at(text));
             QVERIFY2(ink.lightness() < 100 && contrast(back, ink) >= 4.5, qPrintable(ink.name() + " on " + back.name()));

@@ -1,18 +1,15 @@
 // The window: its whole picture against a reference (with the machine's
 // fonts, and with a font set that lacks Arial: every day must still fit its
 // cell), start-up on the clock's day, year steps, the "Language error" end,
-// and the real clock and display.
+// and the real clock.
 
 #include "windowtest.h"
 
 #include "datetext.h"
 
-#include <QProcess>
-
 using namespace tavrin;
 using namespace tavrin::test;
 using namespace std::chrono;
-
 
 class TestWindow : public QObject
 {
@@ -139,19 +136,6 @@ private slots:
     {
         const year_month_day read = localToday();
         QCOMPARE(QDate(int(read.year()), unsigned(read.month()), unsigned(read.day())), QDate::currentDate());
-    }
-
-    // No display: one plain line and a failure status, no abort or core.
-    void noDisplay()
-    {
-        QProcess planner;
-        planner.setProcessEnvironment(QProcessEnvironment());
-        planner.start(QStringLiteral(TAVRIN_BINARY), {});
-        QVERIFY(planner.waitForFinished(20000));
-        const QString errors = QString::fromLocal8Bit(planner.readAllStandardError()).trimmed();
-        QVERIFY2(planner.exitStatus() == QProcess::NormalExit && planner.exitCode() == 1
-                     && !errors.contains(u'\n') && errors.contains(QStringLiteral("display")),
-                 qPrintable(errors));
     }
 };
 

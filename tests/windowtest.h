@@ -8,6 +8,7 @@
 #include "printpage.h"
 
 #include <QMessageBox>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -72,6 +73,17 @@ struct Planner
     QStringList boxes;
 };
 
+// What `program` writes, fed `input`.
+inline QByteArray run(const QString& program, const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished();
+    return process.readAllStandardOutput();
+}
+
 // Where a month's days stand: "<cell of the 1st>+<days>", "none", or
 // "broken" for a gap, a wrong number or a stray caption.
 inline QString daysShown(const YearView& view, int month)
@@ -106,11 +118,6 @@ inline int unmatchedPixels(const QImage& expected, const QImage& actual, int rea
             unmatched += found ? 0 : 1;
         }
     return unmatched;
-}
-
-inline Colour back(const QWidget* control)
-{
-    return fromQColor(backColor(control));
 }
 
 } // namespace tavrin::test

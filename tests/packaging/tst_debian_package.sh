@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a scratch dir and checks what a user gets:
 # its dependencies, exactly our files, a valid desktop entry and AppStream
-# file, and one application id shared by them and the window on screen.
+# file, a plain word where there is no display, and one application id
+# shared by them and the window on screen.
 # Usage: tst_debian_package.sh CPACK BUILD_DIR VERSION
 set -euo pipefail
 cpack=$1 build=$2 version=$3 id=org.tavrin.Tavrin share=usr/share
@@ -33,6 +34,9 @@ for line in Exec=tavrin Icon=$id StartupWMClass=$id; do
   grep -qx "$line" "$share/applications/$id.desktop" || fail "the desktop entry lacks $line"
 done
 grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$share/metainfo/$id.metainfo.xml" || fail "the metainfo names another launcher"
+# Without a display: one plain line and a failure status, no abort or core.
+said=$(env -i usr/bin/tavrin 2>&1) && status=0 || status=$?
+[[ $status == 1 && $said == *display* && $said != *$'\n'* ]] || fail "without a display ($status): $said"
 timeout 30 xvfb-run -a -n 300 bash -c 'QT_QPA_PLATFORM=xcb usr/bin/tavrin 2>/dev/null & trap "kill $!" EXIT
   until xprop -len 1000000 -name Tavrin WM_CLASS _NET_WM_ICON >window 2>&1 && grep -q "Icon (" window; do
     sleep 0.1
