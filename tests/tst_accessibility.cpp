@@ -102,12 +102,10 @@ private slots:
             QCOMPARE(std::tuple(arrow->autoRepeat(), arrow->autoRepeatDelay(), arrow->autoRepeatInterval()), std::tuple(true, 250, 50));
         for (unsigned month = 1; month <= 12; ++month) {
             auto* table = QAccessible::queryAccessibleInterface(view.panel(int(month)))->tableInterface();
-            QStringList days;
+            int days = 0;
             for (int cell = 0; cell < table->rowCount() * table->columnCount(); ++cell)
-                if (const QString name = table->cellAt(cell / 7, cell % 7)->text(QAccessible::Name); !name.isEmpty())
-                    days << name;
-            QCOMPARE(days.size(), int(unsigned((year{2022} / month / last).day())));
-            QVERIFY(days.last().endsWith(" 2022") && !table->isColumnSelected(int(month % 7)));
+                days += table->cellAt(cell / 7, cell % 7)->text(QAccessible::Name).endsWith(" 2022");
+            QVERIFY(days == int(unsigned((year{2022} / month / last).day())) && !table->isColumnSelected(int(month % 7)));
         }
     }
 
