@@ -95,11 +95,13 @@ private slots:
 
     // The real queue: one press, one small job (as the server's spool holds
     // it) on the queue's paper, A4 landscape, with its text, and no
-    // notification. Then the same server stopped, its socket
-    // taking connections and nothing answering: a printer made then and
-    // closed at once ends well within its bound, the window is back at once,
-    // each press fails within the bound (5 s here), also when the window is
-    // closed meanwhile, and the user is told once per press.
+    // notification. A queue that takes the job but refuses its PDF: the
+    // user is told, and the job is cancelled, not left waiting on the
+    // server. Then the server stopped, its socket taking connections and
+    // nothing answering: a printer made then and closed at once ends well
+    // within its bound, the window is back at once, each press fails within
+    // the bound (5 s here), also when the window is closed meanwhile, and
+    // the user is told once per press.
     void defaultPrinter()
     {
         if (qEnvironmentVariableIsEmpty("CUPSD_PID"))
@@ -120,10 +122,11 @@ private slots:
 
         std::ostringstream said; // the printer's thread writes here until the scope ends
         const auto unsay = qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
-        run("cupsreject", {"TavrinPDF"}); // a printer that refuses the job
+        run("lpadmin", {"-d", "TavrinText"}); // a printer that takes the job, then refuses its page
         QTest::mousePress(view.Command1, Qt::LeftButton);
         QTRY_COMPARE(notifications().count("\"summary\""), 1);
-        QVERIFY(notifications().contains("Nothing was printed: the printer TavrinPDF refused the page"));
+        QVERIFY(notifications().contains("Nothing was printed: the printer TavrinText refused the page"));
+        QCOMPARE(run("lpstat", {"-W", "not-completed", "-o"}), ""); // its job cancelled, not left waiting
         const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
         kill(cupsd, SIGSTOP);
         const auto resume = qScopeGuard([cupsd] { kill(cupsd, SIGCONT); });
