@@ -38,13 +38,13 @@ private slots:
         // The frame, title bar and all, opens on a screen smaller than the window.
         QVERIFY(view.width() > view.screen()->availableGeometry().width());
         QTRY_VERIFY(view.frameGeometry() != view.geometry());
-        QCOMPARE(view.frameGeometry().topLeft(), view.screen()->availableGeometry().topLeft());
+        QTRY_COMPARE(view.frameGeometry().topLeft(), view.screen()->availableGeometry().topLeft());
 
-        QTest::qWait(200); // drawn, and the X server has it
-        const QImage screen = view.screen()->grabWindow(0).toImage().copy(view.geometry());
         const auto at = [&view](const QWidget* control, int inset = 0) {
             return QRect(control->mapTo(&view, QPoint()), control->size()).adjusted(inset, inset, -inset, -inset);
         };
+        QImage screen; // once drawn and the X server has it, the mark shows
+        QTRY_COMPARE((screen = view.screen()->grabWindow(0).toImage().copy(view.geometry())).pixel(at(view.Txt(1).at(10)).center()), qRgb(255, 0, 0));
         for (const auto& [what, control, inset, least] : std::vector<std::tuple<const char*, QWidget*, int, double>>{
                  {"a day", view.Txt(1).at(11), 0, 4.5}, {"a mark", view.Txt(1).at(10), 0, 4.5},
                  {"a header", view.WDay().at(0), 0, 4.5}, {"a month", view.WDay().at(7), 0, 4.5},
