@@ -104,8 +104,9 @@ private slots:
             auto* table = QAccessible::queryAccessibleInterface(view.panel(int(month)))->tableInterface();
             int days = 0, hidden = 0;
             for (int cell = 0; cell < table->rowCount() * table->columnCount(); ++cell) {
-                days += table->cellAt(cell / 7, cell % 7)->text(QAccessible::Name).endsWith(" 2022");
-                hidden += table->cellAt(cell / 7, cell % 7)->state().invisible;
+                const QAccessibleInterface* day = table->cellAt(cell / 7, cell % 7);
+                days += day->text(QAccessible::Name).endsWith(" 2022");
+                hidden += day->state().invisible;
             }
             QVERIFY(days == int(unsigned((year{2022} / month / last).day())) && hidden == 42 - days
                     && !table->isColumnSelected(int(month % 7)));
