@@ -45,11 +45,7 @@ private slots:
         QTest::mouseClick(view.SpinButton1->downArrow(), Qt::LeftButton);
         QTest::mouseClick(view.SpinButton1->upArrow(), Qt::LeftButton);
         const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString file = QStringLiteral(TAVRIN_TEST_DATA "/reference/%1.png")
-            .arg(qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "window-no-arial" : "window");
-        if (qEnvironmentVariableIsSet("TAVRIN_UPDATE_REFERENCE"))
-            QVERIFY(shot.save(file));
-        const QImage reference = QImage(file).convertToFormat(QImage::Format_RGB32);
+        const QImage reference = test::reference(qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "window-no-arial" : "window", shot);
         QCOMPARE(shot.size(), reference.size());
         QVERIFY(!view.WDay().at(27)->isEnabled());
         const int differing = unmatchedPixels(shot, reference, 0, 24);

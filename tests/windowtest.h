@@ -84,6 +84,16 @@ inline QByteArray run(const QString& program, const QStringList& arguments, cons
     return process.readAllStandardOutput();
 }
 
+// The reference picture `name`, replaced by `shot` first where
+// TAVRIN_UPDATE_REFERENCE is set.
+inline QImage reference(const QString& name, const QImage& shot)
+{
+    const QString file = QStringLiteral(TAVRIN_TEST_DATA "/reference/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("TAVRIN_UPDATE_REFERENCE"))
+        shot.save(file);
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
 // Where a month's days stand: "<cell of the 1st>+<days>", "none", or
 // "broken" for a gap, a wrong number or a stray caption.
 inline QString daysShown(const YearView& view, int month)
