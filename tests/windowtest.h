@@ -22,7 +22,7 @@ struct PageCollector : PageSink
     QStringList shown;
     std::vector<QByteArray> pdfs;
     QPageLayout layout; // the paper, as the printing test sets it
-    void print(QWidget& window) override
+    void print(YearView& window) override
     {
         pages.push_back(window.grab().toImage());
         for (const QWidget* control : window.findChildren<QWidget*>())
