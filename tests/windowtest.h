@@ -14,8 +14,8 @@
 
 namespace tavrin::test {
 
-// Collects, for each print, the window's own picture, the names of the
-// controls it shows and the PDF page it makes for `layout`.
+// Collects, for each print, the picture of the planner in the window, the
+// names of the controls it shows and the PDF page it makes for `layout`.
 struct PageCollector : PageSink
 {
     std::vector<QImage> pages;
@@ -24,7 +24,7 @@ struct PageCollector : PageSink
     QPageLayout layout; // the paper, as the printing test sets it
     void print(YearView& window) override
     {
-        pages.push_back(window.grab().toImage());
+        pages.push_back(window.grab(window.plannerRect()).toImage());
         for (const QWidget* control : window.findChildren<QWidget*>())
             shown << (control->isVisible() ? control->objectName() : QString());
         pdfs.push_back(pagePdf(window, layout));
@@ -108,6 +108,25 @@ inline QString daysShown(const YearView& view, int month)
             return QStringLiteral("broken");
     }
     return first < 0 ? QStringLiteral("none") : QStringLiteral("%1+%2").arg(first).arg(count);
+}
+
+// What is out of place on a screen: a day outside the window or under 8
+// pixels high, or the window's `frame` outside the `area` it was given;
+// empty where all is in place.
+inline QString misplaced(const YearView& view, const QRect& frame, const QRect& area)
+{
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= view.daysDrawn(month); ++day) {
+            const QWidget* cell = view.dayCell(month, day);
+            const QRect place(cell->mapTo(&view, QPoint()), cell->size());
+            if (!view.rect().contains(place) || place.height() < 8)
+                return QStringLiteral("day %1/%2 at %3,%4 %5x%6 in %7x%8").arg(day).arg(month).arg(place.x())
+                    .arg(place.y()).arg(place.width()).arg(place.height()).arg(view.width()).arg(view.height());
+        }
+    if (!area.contains(frame))
+        return QStringLiteral("frame %1,%2 %3x%4 outside %5,%6 %7x%8").arg(frame.x()).arg(frame.y()).arg(frame.width())
+            .arg(frame.height()).arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
+    return {};
 }
 
 // Pixels of `expected` (its one-pixel border aside) whose colour `actual`
