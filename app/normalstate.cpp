@@ -39,13 +39,15 @@ public:
         // window; a frame moved to another screen brings another area.
         if (watched == window_ && event->type() == QEvent::Move)
             fit();
-        if (watched == window_ && event->type() == QEvent::Resize)
-            keepOwnSize();
-        if (watched == handle_ && event->type() == QEvent::WindowStateChange) {
-            chosen_ = handle_->windowStates();
-            if (chosen_ & Qt::WindowMaximized)
+        if (watched == window_ && event->type() == QEvent::Resize && wayland_) {
+            if (window_->windowState() & Qt::WindowMaximized) {
                 given_ = {window_->screen(), window_->frameGeometry().size()};
+                fit();
+            }
+            keepOwnSize();
         }
+        if (watched == handle_ && event->type() == QEvent::WindowStateChange)
+            chosen_ = handle_->windowStates();
         return false;
     }
 

@@ -42,11 +42,14 @@ private slots:
         QCOMPARE(misplaced(), QString());
 
         // weston's desktop grants every such request; its kiosk keeps every
-        // window fullscreen.
+        // window fullscreen. Restored, the window fits the room the desktop's
+        // panels leave, which it learnt maximized.
+        QSize room;
         for (const Qt::WindowState asked : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
             window.windowHandle()->setWindowStates(asked);
             QTest::qWait(300); // a frame drawn, and weston's answer to it read
             QTRY_COMPARE(misplaced(), QString());
+            room = asked == Qt::WindowMaximized ? window.frameGeometry().size() : room;
             if (holds) {
                 QVERIFY(window.width() > own.width() && window.height() > own.height());
                 QCOMPARE(window.windowHandle()->windowStates(), asked);
@@ -56,6 +59,7 @@ private slots:
             window.windowHandle()->setWindowStates(Qt::WindowNoState);
             QTest::qWait(300);
             QTRY_COMPARE(misplaced(), QString());
+            QVERIFY(room.expandedTo(window.frameGeometry().size()) == room);
             if (holds) {
                 QTRY_COMPARE(window.size(), own);
                 QCOMPARE(window.panel(1)->pos(), january);
