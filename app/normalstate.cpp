@@ -41,7 +41,8 @@ public:
             fit();
         if (watched == window_ && event->type() == QEvent::Resize && wayland_) {
             if (window_->windowState() & Qt::WindowMaximized) {
-                given_ = {window_->screen(), window_->frameGeometry().size()};
+                givenOn_ = window_->screen();
+                given_ = window_->frameGeometry().size();
                 fit();
             }
             keepOwnSize();
@@ -83,7 +84,7 @@ private:
         const QScreen* screen = window_->screen();
         if (!screen)
             return;
-        const QSize area = given_.first == screen ? given_.second : screen->availableGeometry().size();
+        const QSize area = givenOn_ == screen ? given_ : screen->availableGeometry().size();
         own_ = YearView::plannerSize(YearView::scaleToFit(area - frame()));
         const bool framedNow = !framed_ && !frame().isNull();
         framed_ = framed_ || framedNow;
@@ -143,7 +144,8 @@ private:
     Qt::WindowStates chosen_;
     // The size a maximized window was given on a screen: the area that the
     // desktop's panels leave there.
-    std::pair<const QScreen*, QSize> given_;
+    QPointer<const QScreen> givenOn_;
+    QSize given_;
 };
 
 } // namespace
