@@ -20,7 +20,7 @@ DefaultPrinter::~DefaultPrinter()
     thread_.join();
 }
 
-void DefaultPrinter::print(QWidget& window)
+void DefaultPrinter::print(YearView& window)
 {
     const Clock::time_point deadline = Clock::now() + bound_;
     QPageLayout layout;

@@ -29,7 +29,7 @@ public:
     // Waits for the pages still queued, which takes no longer than the bound.
     ~DefaultPrinter() override;
 
-    void print(QWidget& window) override;
+    void print(YearView& window) override;
 
 private:
     struct Job

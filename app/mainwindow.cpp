@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -38,16 +37,7 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     drawing.setScaledSize(QSize(256, 256));
     icon.addPixmap(QPixmap::fromImage(drawing.read()));
     setWindowIcon(icon);
-    keepPlannerSizeOnWayland(this);
-    // Centred where the window fits; elsewhere its frame's corner goes to the
-    // free area's corner, so the title bar stays within reach.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect free = screen->availableGeometry();
-        const QSize outer = frameGeometry().size();
-        move(outer.width() <= free.width() && outer.height() <= free.height()
-                 ? free.center() - rect().center()
-                 : free.topLeft());
-    }
+    fitPlannerToScreen(this);
 
     connect(SpinButton1, &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
     connect(SpinButton1, &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);
@@ -66,9 +56,11 @@ void MainWindow::Form_Load()
     // Nothing to register first: the spin control is built into the program.
     Image1->hide();
     // The outer width as the window system reports it now, before the first
-    // map: where the frame is not known yet it is the client width.
-    const double outerWidth = static_cast<double>(frameGeometry().width()) * kTwipsPerPixel;
+    // map (where the frame is not known yet it is the client width), in the
+    // twips of the planner's layout.
+    const double outerWidth = frameGeometry().width() * kTwipsPerPixel / layoutScale();
     Image1->setLeft(bannerLeft(outerWidth, Image1->pictureWidthTwips()));
+    layOut();
     applyBannerSchedule();
 
     const auto centreInArial = [](Label* cell) {

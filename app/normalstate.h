@@ -1,26 +1,30 @@
 #pragma once
 
-#include <QRect>
-
-class QWidget;
-
 namespace tavrin {
 
-// Keeps the planner at its own size on Wayland without moving its window.
+class YearView;
+
+// Sizes the planner's window to the area it is given.
 //
-// There Qt draws the title bar itself and offers maximize whatever the
+// Where the screen's free area holds the window, frame and all, at the
+// planner's own size, it has that size and opens centred. Where it does not,
+// the window is made smaller, in proportion, and the planner is laid out to
+// fill it: at start-up, again once the window manager has framed it (the
+// frame is then known, and the window is centred anew), and on another
+// screen. There the window has a fixed size, so the window manager offers
+// neither maximize nor fullscreen.
+//
+// On Wayland Qt draws the title bar itself and offers maximize whatever the
 // window's flags, and a compositor may put the window into the maximized or
 // fullscreen state: on a request (that button, a double-click on the title
-// bar, a shortcut) or as its policy (a kiosk shell). A maximized window must
-// then commit exactly the size it is given. So the window takes the size a
-// state gives it and shows the planner at its own size in the middle, the
-// window background around it; in the normal state it has its own size
-// again. A compositor that refuses a request changes nothing. On other
-// platforms this does nothing: there the window manager reads the fixed size
-// and offers neither state.
-void keepPlannerSizeOnWayland(QWidget* window);
-
-// Where the planner stands in its window: its own (minimum) size, centred.
-QRect plannerRect(const QWidget& window);
+// bar, a shortcut) or as its policy (a kiosk shell). The window must then
+// commit exactly the size it is given, however small. So it takes that size
+// and the planner is laid out in it, up to its own size, in its middle; in
+// the normal state the window has its own size again. A compositor that
+// refuses a request changes nothing. A Wayland client learns the area the
+// desktop's panels leave only as the size it is given maximized: a window
+// that its screen cannot hold at the planner's own size opens maximized, and
+// fits that area in the normal state too.
+void fitPlannerToScreen(YearView* window);
 
 } // namespace tavrin

@@ -4,9 +4,9 @@
 #include <QString>
 #include <stdexcept>
 
-class QWidget;
-
 namespace tavrin {
+
+class YearView;
 
 // A print that did not reach the printer: why, in plain words for the user,
 // and what() in full for standard error.
@@ -40,7 +40,7 @@ class PageSink
 {
 public:
     virtual ~PageSink() = default;
-    virtual void print(QWidget& window) = 0;
+    virtual void print(YearView& window) = 0;
 };
 
 // Tells the user what became of a page, from any thread: printNews() tells

@@ -1,15 +1,14 @@
 #include "printpage.h"
 
-#include "normalstate.h"
+#include "yearview.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QWidget>
 
 namespace tavrin {
 
-QByteArray pagePdf(QWidget& window, const QPageLayout& layout)
+QByteArray pagePdf(YearView& window, const QPageLayout& layout)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -20,9 +19,10 @@ QByteArray pagePdf(QWidget& window, const QPageLayout& layout)
     writer.setPageLayout(layout);
     QPainter painter(&writer);
     // In points from the printable area's corner, where the painter starts:
-    // the planner (alone, also where its window is larger) as large as the
-    // area allows, and in its middle.
-    const QRect planner = plannerRect(window);
+    // the planner (alone, also where its window is larger, and at whatever
+    // scale the window lays it out) as large as the area allows, and in its
+    // middle.
+    const QRect planner = window.plannerRect();
     const QSizeF area = layout.paintRect(QPageLayout::Point).size();
     const QSizeF size = QSizeF(planner.size()).scaled(area, Qt::KeepAspectRatio);
     painter.scale(writer.resolution() / 72.0, writer.resolution() / 72.0);

@@ -55,7 +55,7 @@ struct TimedPrinter
 // A page sink that prints nowhere.
 struct NoPrinter : PageSink
 {
-    void print(QWidget&) override {}
+    void print(YearView&) override {}
 };
 
 // The planner window with a clock pinned to `today`, printing into `printer`.

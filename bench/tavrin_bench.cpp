@@ -503,7 +503,7 @@ void measurePrinting(Report& report)
     {
         struct JobSize : PageSink
         {
-            void print(QWidget& window) override { bytes = pagePdf(window, fallbackPageLayout()).size(); }
+            void print(YearView& window) override { bytes = pagePdf(window, fallbackPageLayout()).size(); }
             qsizetype bytes = 0;
         };
         const auto job = std::make_shared<JobSize>();

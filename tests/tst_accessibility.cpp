@@ -41,7 +41,7 @@ bool framed(const QWidget* cell)
 struct FocusAtPrint : PageCollector
 {
     QWidgetList focus;
-    void print(QWidget& window) override { focus << QApplication::focusWidget(), PageCollector::print(window); }
+    void print(YearView& window) override { focus << QApplication::focusWidget(), PageCollector::print(window); }
 };
 
 // Counts the key presses that reach the window after its controls had them.

@@ -44,10 +44,13 @@ private slots:
         QTest::addColumn<unsigned>("printDay"); // the window started on day 6
         QTest::addColumn<bool>("banner");
         QTest::addColumn<QPageLayout>("paper");
+        QTest::addColumn<QSize>("window");
         const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter),
-            letter(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(5, 40, 15, 10), QPageLayout::Millimeter);
-        QTest::newRow("left, day 20, A4") << Qt::LeftButton << 20u << true << a4;
-        QTest::newRow("right, day 10, Letter") << Qt::RightButton << 10u << false << letter;
+            a3(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(5, 40, 15, 10), QPageLayout::Millimeter);
+        QTest::newRow("left, day 20, A4") << Qt::LeftButton << 20u << true << a4 << QSize(808, 571);
+        // Upright paper leaves room above and below the planner; the window
+        // around the planner is no part of the page.
+        QTest::newRow("right, day 10, upright A3, larger window") << Qt::RightButton << 10u << false << a3 << QSize(1000, 700);
     }
 
     void press()
@@ -56,9 +59,11 @@ private slots:
         QFETCH(unsigned, printDay);
         QFETCH(bool, banner);
         QFETCH(QPageLayout, paper);
+        QFETCH(QSize, window);
         Planner planner;
         QVERIFY(planner.start());
         auto& view = *planner.window;
+        view.setFixedSize(window);
         view.Txt1_Click(3);
         *planner.date = year{2026} / 12 / printDay;
         planner.printer->layout = paper;
@@ -69,16 +74,17 @@ private slots:
         QVERIFY(view.Label1->text().isEmpty() && view.FRMyEAR->isVisible() && view.Command1->isVisible()
                 && view.SpinButton1->isVisible());
         QCOMPARE(view.Image1->isVisible(), banner);
-        // The page: the window as at the press, without the four controls, as
-        // large as the printable area allows and in its middle; at the
-        // window's size it looks as on screen.
+        // The page: the planner as at the press, without the four controls,
+        // as large as the printable area allows and in its middle; at the
+        // planner's size it looks as on screen.
+        const QSize shown = view.plannerRect().size();
         const QRectF area = paper.paintRect(QPageLayout::Point);
-        QRectF placed(QPointF(), QSizeF(view.size()).scaled(area.size(), Qt::KeepAspectRatio));
+        QRectF placed(QPointF(), QSizeF(shown).scaled(area.size(), Qt::KeepAspectRatio));
         placed.moveCenter(area.center());
-        const double dpi = 4 * 72 * view.width() / placed.width(); // scaled down 4:1 onto the pixel grid
+        const double dpi = 4 * 72 * shown.width() / placed.width(); // scaled down 4:1 onto the pixel grid
         const QImage onPage = QImage::fromData(run("pdftoppm", {"-png", "-r", QString::number(dpi), "-"}, planner.printer->pdfs[0]))
-                                  .copy(QRectF(placed.topLeft() * dpi / 72, QSizeF(view.size() * 4)).toRect())
-                                  .scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                                  .copy(QRectF(placed.topLeft() * dpi / 72, QSizeF(shown * 4)).toRect())
+                                  .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QImage screen = planner.printer->pages[0].convertToFormat(onPage.format());
         // Hinting and anti-aliasing move glyph edges by up to a pixel and blend
         // them differently, so colours within 112 of 255 per channel count as
@@ -87,7 +93,7 @@ private slots:
         for (const char* control : {"FRMyEAR", "Command1", "SpinButton1", "Image1"})
             QVERIFY2(!planner.printer->shown.contains(QLatin1String(control)), control);
         // The title, which only the page shows, against its reference picture.
-        const QImage title = screen.copy(view.Label1->geometry()).convertToFormat(QImage::Format_RGB32);
+        const QImage title = screen.copy(view.Label1->geometry().translated(-view.plannerRect().topLeft())).convertToFormat(QImage::Format_RGB32);
         QVERIFY(unmatchedPixels(title, reference("title", title), 0, 24) <= 4);
     }
 

@@ -8,23 +8,24 @@
 #include "printpage.h"
 
 #include <QMessageBox>
+#include <QScreen>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
 
 namespace tavrin::test {
 
-// Collects, for each print, the window's own picture, the names of the
-// controls it shows and the PDF page it makes for `layout`.
+// Collects, for each print, the picture of the planner in the window, the
+// names of the controls it shows and the PDF page it makes for `layout`.
 struct PageCollector : PageSink
 {
     std::vector<QImage> pages;
     QStringList shown;
     std::vector<QByteArray> pdfs;
     QPageLayout layout; // the paper, as the printing test sets it
-    void print(QWidget& window) override
+    void print(YearView& window) override
     {
-        pages.push_back(window.grab().toImage());
+        pages.push_back(window.grab(window.plannerRect()).toImage());
         for (const QWidget* control : window.findChildren<QWidget*>())
             shown << (control->isVisible() ? control->objectName() : QString());
         pdfs.push_back(pagePdf(window, layout));
@@ -108,6 +109,25 @@ inline QString daysShown(const YearView& view, int month)
             return QStringLiteral("broken");
     }
     return first < 0 ? QStringLiteral("none") : QStringLiteral("%1+%2").arg(first).arg(count);
+}
+
+// What is out of place on screen: a day outside the window or under 8
+// pixels high, or the window's frame outside the screen's free area (on
+// Wayland, where a window has no position, larger than it); empty where all
+// is in place.
+inline QString misplaced(const YearView& view)
+{
+    QString found;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; const QWidget* cell = view.dayCell(month, day); ++day)
+            if (const QRect place(cell->mapTo(&view, QPoint()), cell->size()); !view.rect().contains(place) || place.height() < 8)
+                QDebug(&found) << "day" << day << month << place << "in" << view.size();
+    QRect frame = view.frameGeometry(), area = view.screen()->availableGeometry();
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        frame.moveTopLeft(area.topLeft());
+    if (!area.contains(frame))
+        QDebug(&found) << "frame" << frame << "outside" << area;
+    return found;
 }
 
 // Pixels of `expected` (its one-pixel border aside) whose colour `actual`

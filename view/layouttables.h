@@ -66,6 +66,9 @@ inline constexpr std::array<MonthPanelRow, 12> kMonthPanels{{
 
 inline constexpr int kPanelWidth = 2640;
 inline constexpr int kPanelHeight = 1935;
+// What a panel's controls cover: the black shows only along its right and
+// bottom edges.
+inline constexpr QSize kPanelContent{2625, 1920};
 
 inline constexpr std::array<const char*, kCellsPerRow> kWeekdayHeaders{
     "Sat", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri"};

@@ -213,26 +213,20 @@ Picture::Picture(QWidget* parent, const QString& name, const QString& file)
     resize(picture_.deviceIndependentSize().toSize());
 }
 
-void Picture::setLeft(float twips)
-{
-    left_ = twips;
-    move(static_cast<int>(std::lround(twips / kTwipsPerPixel)), y());
-}
-
 int Picture::pictureWidthTwips() const
 {
-    return width() * kTwipsPerPixel;
+    return static_cast<int>(picture_.deviceIndependentSize().width()) * kTwipsPerPixel;
 }
 
 void Picture::paintEvent(QPaintEvent*)
 {
+    // Filling the control, smoothly where the planner is laid out smaller;
+    // from the double-resolution picture where the screen has more device
+    // pixels for it than the picture has.
     QPainter painter(this);
-    if (devicePixelRatioF() > 1 && !sharp_.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(0, 0, sharp_);
-    } else {
-        painter.drawPixmap(0, 0, picture_);
-    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool dense = !sharp_.isNull() && devicePixelRatioF() * width() > picture_.width();
+    painter.drawPixmap(rect(), dense ? sharp_ : picture_);
 }
 
 Line::Line(QWidget* parent, const QString& name, const TwipLine& line) : QWidget(parent)

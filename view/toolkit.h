@@ -119,11 +119,11 @@ private:
     void reportPress(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position);
 };
 
-// A picture shown at its natural size, the size of `file`. On a screen of
-// more than one device pixel per pixel it is drawn from the file's
-// double-resolution version beside it ("name@2x.jpg"), where there is one.
-// Its left edge is a fractional twip value; the widget stands at the nearest
-// pixel.
+// A picture drawn to fill the control, made the size of `file`. Where the
+// screen has more device pixels for it than the file has, it is drawn from
+// the file's double-resolution version beside it ("name@2x.jpg"), where there
+// is one. Its left edge is a fractional twip value, which the window's layout
+// places.
 class Picture : public QWidget
 {
     Q_OBJECT
@@ -131,7 +131,8 @@ public:
     Picture(QWidget* parent, const QString& name, const QString& file);
 
     float Left() const { return left_; }
-    void setLeft(float twips);
+    void setLeft(float twips) { left_ = twips; }
+    // The file's width at the planner's own size.
     int pictureWidthTwips() const;
 
 protected:

@@ -10,11 +10,10 @@
 namespace tavrin {
 namespace {
 
-TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const TwipRect& place,
-                     const FontStyle& font, Colour back, const QColor& textColour)
+TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const FontStyle& font,
+                     Colour back, const QColor& textColour)
 {
     auto* box = new TextBox(parent, elementName(QStringLiteral("WDay"), index), text);
-    box->setGeometry(place.toPixels());
     box->setFont(makeFont(font));
     box->setAlignment(Qt::AlignCenter);
     // Without a colour of its own (the headers) the box writes as
@@ -26,6 +25,16 @@ TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const Twip
     return box;
 }
 
+// The control at `place`, its font at `style`'s size times `scale`; the face
+// and the rest of the font are the control's own.
+void setPlace(QWidget* control, const QRect& place, const FontStyle& style, double scale)
+{
+    control->setGeometry(place);
+    QFont font = control->font();
+    font.setPointSizeF(style.pointSize * scale);
+    control->setFont(font);
+}
+
 } // namespace
 
 YearView::YearView(QWidget* parent) : QWidget(parent)
@@ -33,43 +42,100 @@ YearView::YearView(QWidget* parent) : QWidget(parent)
     installAccessibility();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tavrin"));
-    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+    setFixedSize(plannerSize(1));
     setFont(makeFont(kWindowFont));
     setBackColor(this, toQColor(kWhite));
 
     for (const auto& row : kMonthPanels)
         buildMonthPanel(row);
     buildOtherControls();
+    layOut();
+}
+
+QSize YearView::plannerSize(double scale)
+{
+    const auto pixels = TwipScale::of(scale);
+    return {pixels.toX(kClientWidth), pixels.toY(kClientHeight)};
+}
+
+double YearView::scaleToFit(QSize area)
+{
+    const QSize own = plannerSize(1);
+    return std::min({1.0, static_cast<double>(area.width()) / own.width(),
+                     static_cast<double>(area.height()) / own.height()});
+}
+
+void YearView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void YearView::layOut()
+{
+    scale_ = scaleToFit(size());
+    const QSize planner = plannerSize(scale_);
+    corner_ = QPoint((width() - planner.width()) / 2, (height() - planner.height()) / 2);
+    const auto scale = TwipScale::of(scale_);
+    const auto at = [&](const TwipRect& place) { return place.toPixels(scale).translated(corner_); };
+    QFont font = this->font();
+    font.setPointSizeF(kWindowFont.pointSize * scale_);
+    setFont(font);
+    for (const auto& row : kMonthPanels)
+        layOutMonthPanel(row, scale);
+
+    Command1->setGeometry(at(kCommand1));
+    FRMyEAR->setGeometry(at(kYearFrame));
+    setPlace(yearBox(), kYearBoxInFrame.toPixels(scale), kYearBoxFont, scale_);
+    SpinButton1->setGeometry(at(kSpinButton));
+    setPlace(Label1, at(kLabel1), kTitleLabelFont, scale_);
+    Image1->setGeometry(at({static_cast<int>(std::lround(Image1->Left())), kImage1.top, kImage1.width, kImage1.height}));
+    Line2->setGeometry(kLine2.toPixels(scale).translated(corner_));
+    Line1->setGeometry(kLine1.toPixels(scale).translated(corner_));
+}
+
+void YearView::layOutMonthPanel(const MonthPanelRow& row, TwipScale scale)
+{
+    auto* panel = this->panel(row.month);
+    panel->setGeometry(TwipRect{row.left, row.top, kPanelWidth, kPanelHeight}.toPixels(scale).translated(corner_));
+    // At every scale the controls leave the panel's last column and row of
+    // pixels black: the one-pixel lines between the months.
+    const auto inPanel = TwipScale::filling(kPanelContent, panel->size() - QSize(1, 1));
+    setPlace(wday_.at(row.titleIndex), kTitleBox.toPixels(inPanel), kTitleFont, scale_);
+    for (int column = 0; column < kCellsPerRow; ++column) {
+        auto place = kHeaderBox;
+        place.left = kHeaderPitch * column;
+        setPlace(wday_.at(row.headerIndexes.at(static_cast<std::size_t>(column))), place.toPixels(inPanel),
+                 kHeaderFont, scale_);
+    }
+    for (const auto& [index, cell] : Txt(row.month)) {
+        const int slot = gridSlot(row.month, index);
+        auto place = kDayCell;
+        place.left = kDayCell.width * (slot % kCellsPerRow);
+        place.top = kDayCell.top + kDayCell.height * (slot / kCellsPerRow);
+        setPlace(cell, place.toPixels(inPanel), kDayCellFont, scale_);
+    }
 }
 
 void YearView::buildMonthPanel(const MonthPanelRow& row)
 {
     auto* panel = new Panel(this, QString::fromLatin1(row.panelName), kBlack);
-    panel->setGeometry(TwipRect{row.left, row.top, kPanelWidth, kPanelHeight}.toPixels());
     panels_.at(static_cast<std::size_t>(row.month - 1)) = panel;
 
     wday_[row.titleIndex] = makeTextBox(panel, row.titleIndex, QString::fromLatin1(row.title),
-                                        kTitleBox, kTitleFont, kDarkGrey, toQColor(kWhite));
+                                        kTitleFont, kDarkGrey, toQColor(kWhite));
     for (int column = 0; column < kCellsPerRow; ++column) {
-        auto place = kHeaderBox;
-        place.left = kHeaderPitch * column;
         const int index = row.headerIndexes.at(static_cast<std::size_t>(column));
         wday_[index] = makeTextBox(panel, index,
                                    QString::fromLatin1(kWeekdayHeaders.at(static_cast<std::size_t>(column))),
-                                   place, kHeaderFont, kSilver, QColor());
+                                   kHeaderFont, kSilver, QColor());
     }
 
     const bool whiteCell17 = std::ranges::find(kWhiteCell17Months, row.month) != kWhiteCell17Months.end();
     const QString arrayName = QStringLiteral("Txt%1").arg(row.month);
     auto& cells = txt_.at(static_cast<std::size_t>(row.month - 1));
     for (const int index : cellIndexes(row.month)) {
-        const int slot = gridSlot(row.month, index);
-        auto place = kDayCell;
-        place.left = kDayCell.width * (slot % kCellsPerRow);
-        place.top = kDayCell.top + kDayCell.height * (slot / kCellsPerRow);
-
         auto* cell = new DayCell(panel, elementName(arrayName, index), row.month == 1);
-        cell->setGeometry(place.toPixels());
         cell->setFont(makeFont(kDayCellFont));
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         usePlatformColours(cell);
@@ -104,11 +170,9 @@ int YearView::monthOf(const QWidget* panel) const
 void YearView::buildOtherControls()
 {
     Command1 = new PushButton(this, QStringLiteral("Command1"), QStringLiteral("Print"));
-    Command1->setGeometry(kCommand1.toPixels());
 
     FRMyEAR = new Panel(this, QStringLiteral("FRMyEAR"), kGrey);
-    FRMyEAR->setGeometry(kYearFrame.toPixels());
-    wday_[kYearBoxIndex] = makeTextBox(FRMyEAR, kYearBoxIndex, QString(), kYearBoxInFrame,
+    wday_[kYearBoxIndex] = makeTextBox(FRMyEAR, kYearBoxIndex, QString(),
                                        kYearBoxFont, kGrey, toQColor(kWhite));
     // The frame is disabled so the box inside takes no input; the box itself
     // stays enabled and draws white bold text on grey, though Qt hands the
@@ -118,13 +182,11 @@ void YearView::buildOtherControls()
     yearBox()->setAccessibleDescription(QStringLiteral("Selected year"));
 
     SpinButton1 = new SpinButton(this, QStringLiteral("SpinButton1"));
-    SpinButton1->setGeometry(kSpinButton.toPixels());
     // The keyboard starts on the year: Up and Down work at once, and a stray
     // Space prints nothing. Tab then reaches January's days, then Print.
     SpinButton1->setFocus();
 
     Label1 = new Label(this, QStringLiteral("Label1"));
-    Label1->setGeometry(kLabel1.toPixels());
     Label1->setFont(makeFont(kTitleLabelFont));
     Label1->setAlignment(Qt::AlignCenter);
     // Transparent on the window's fixed white: the window text colour, or
@@ -132,7 +194,6 @@ void YearView::buildOtherControls()
     setTextColor(Label1, standingOut(windowTextColour(), backColor(this), kTextContrast));
 
     Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral(":/tavrin/banner.jpg"));
-    Image1->move(kImage1.toPixels().topLeft());
     Image1->setLeft(static_cast<float>(kImage1.left));
 
     Line2 = new Line(this, QStringLiteral("Line2"), kLine2);

@@ -20,6 +20,15 @@ class YearView : public QWidget
 public:
     explicit YearView(QWidget* parent = nullptr);
 
+    // The window's client size at a layout scale, 1 being the planner's own.
+    static QSize plannerSize(double scale);
+    // The largest scale, up to 1, at which the planner fits `area`.
+    static double scaleToFit(QSize area);
+    // The planner is laid out as large as its window allows, up to its own
+    // size, and centred in it; around it the window shows its white.
+    double layoutScale() const { return scale_; }
+    QRect plannerRect() const { return {corner_, plannerSize(scale_)}; }
+
     // Draws YearText into the twelve panels: clears every label, fills the
     // months January to December, then retires empty text boxes; screen
     // readers then meet every day afresh. Throws LanguageError, with the
@@ -68,9 +77,15 @@ public:
     Line* Line1 = nullptr;
     Line* Line2 = nullptr;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    // Places every control, and sizes every font, for the window's size.
+    void layOut();
+
 private:
     void buildMonthPanel(const MonthPanelRow& row);
     void buildOtherControls();
+    void layOutMonthPanel(const MonthPanelRow& row, TwipScale scale);
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool dayKey(const QKeyEvent& key);
     bool moveBy(int days);
@@ -92,6 +107,8 @@ private:
     };
     const Drawn& drawn(int month) const { return drawn_.at(static_cast<std::size_t>(month - 1)); }
 
+    double scale_ = 1;
+    QPoint corner_;
     DateModel model_;
     std::array<ControlArray<DayCell>, 12> txt_;
     std::array<Drawn, 12> drawn_{};
