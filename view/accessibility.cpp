@@ -60,7 +60,7 @@ public:
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {cell()->mapToGlobal(QPoint()), cell()->size()}; }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override
     {
         QAccessible::State state;

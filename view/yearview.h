@@ -76,9 +76,10 @@ private:
     bool moveBy(int days);
     bool moveByMonths(int months);
     void moveTo(int month, int day);
+    void markOrSayWhyNot();
     void frameCurrent();
     void announceDayFocus();
-    void tellRangeEnd();
+    void tellYear(bool settled);
 
     struct Drawn
     {
@@ -97,6 +98,7 @@ private:
     std::array<Drawn, 12> drawn_{};
     Day current_;
     DayCell* framed_ = nullptr; // the cell that shows the current day
+    const DayCell* refused_ = nullptr; // the day a reader was told it cannot mark
     DayAccessibles dayAccessibles_{this};
     Notice* notice_ = nullptr;
     ControlArray<TextBox> wday_;
