@@ -227,6 +227,16 @@ public:
         return type == QAccessible::Name ? box()->text() : QAccessibleWidget::text(type);
     }
 
+    // A month's title and headers are the window's (see WindowAccessible).
+    QAccessibleInterface* parent() const override
+    {
+        const QWidget* panel = box()->parentWidget();
+        auto* view = panel ? qobject_cast<YearView*>(panel->parentWidget()) : nullptr;
+        if (view && view->monthOf(panel))
+            return QAccessible::queryAccessibleInterface(view);
+        return QAccessibleWidget::parent();
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
@@ -352,6 +362,43 @@ private:
     SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
 };
 
+// The month titles and weekday headers sit on the month panels, yet a month's
+// table offers only its days: whatever a reader asks of a table's children
+// by index, Qt's bridge answers as of cells. So they are the window's.
+QAccessibleInterface* monthText(YearView* view, int index)
+{
+    if (index < 0 || index >= 12 * (1 + kCellsPerRow))
+        return nullptr;
+    const auto& panel = kMonthPanels.at(static_cast<std::size_t>(index / (1 + kCellsPerRow)));
+    const int text = index % (1 + kCellsPerRow);
+    return QAccessible::queryAccessibleInterface(view->WDay().at(
+        text == 0 ? panel.titleIndex : panel.headerIndexes.at(static_cast<std::size_t>(text - 1))));
+}
+
+class WindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(YearView* view) : QAccessibleWidget(view, QAccessible::Window) {}
+
+    int childCount() const override { return QAccessibleWidget::childCount() + 12 * (1 + kCellsPerRow); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        return index < own ? QAccessibleWidget::child(index) : monthText(view(), index - own);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        for (int index = 0; index < 12 * (1 + kCellsPerRow); ++index)
+            if (monthText(view(), index) == child)
+                return own + index;
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    YearView* view() const { return static_cast<YearView*>(widget()); }
+};
+
 QAccessibleInterface* viewAccessible(const QString&, QObject* object)
 {
     if (auto* box = qobject_cast<TextBox*>(object))
@@ -369,7 +416,7 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
     if (auto* spin = qobject_cast<SpinButton*>(object))
         return new SpinButtonAccessible(spin);
     if (auto* view = qobject_cast<YearView*>(object); view && view->isWindow())
-        return new QAccessibleWidget(view, QAccessible::Window);
+        return new WindowAccessible(view);
     return nullptr;
 }
 
