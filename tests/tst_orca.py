@@ -91,11 +91,12 @@ class Orca:
         if not os.path.exists(self.said_file):
             return []
         with open(self.said_file, errors='replace') as said:
-            lines = (said.seek(self.seen), said.read())[1].splitlines()
-        return [(float(at), text) for at, text in (line.split(' ', 1) for line in lines if ' ' in line)
-                if text.strip().lower() not in ECHO]
+            text = (said.seek(self.seen), said.read())[1]  # an utterance may hold line breaks
+        return [(float(at), words.strip()) for at, words in re.findall(UTTERANCE, text, re.M)
+                if words.strip().lower() not in ECHO]
 
 
+UTTERANCE = r'^(\d+\.\d+) (.*(?:\n(?!\d+\.\d+ ).*)*)'
 ECHO = {'up', 'down', 'left', 'right', 'tab', 'space', 'page up', 'page down', 'left shift', 'shift'}
 
 
