@@ -11,8 +11,7 @@ Checks that Orca keeps up with a held arrow (the final year the last one
 spoken, within 2 s of the last press, the next Tab within 1.5 s, no event
 deluge), that a move in the months speaks the day it lands on first and no
 other day, a new month by name, the ends of the year, a mark and why a day
-cannot be marked, month names and weekday headers in flat review, and a
-print at the press and on a second press.
+cannot be marked, and a print at the press and on a second press.
 
 The setting is this run's own and goes with it: Xvfb, openbox, a session bus
 and the accessibility bus it starts, speech-dispatcher whose stand-in
@@ -131,7 +130,6 @@ def end_to_end(tavrin, home, started, timed):
     # What each press must say first, within its time, and which date alone.
     for press, words, seconds, day in [
             ('Tab', f'1 January {year}', 1.5, None),
-            ('KP_Subtract KP_Home KP_Home KP_Subtract', 'JANUARY FEBRUARY MARCH APRIL', 3, None),  # flat review
             ('Down', f'8 January {year}', 2, '8 January'),
             ('Down', f'15 January {year}', 2, '15 January'), ('space', 'marked', 2, None),
             ('space', 'already marked', 2, None), ('Up', f'8 January {year}', 2, '8 January'),
@@ -147,7 +145,6 @@ def end_to_end(tavrin, home, started, timed):
         said = ' / '.join(text for _, text in orca.said())
         assert day is None or set(DATE.findall(said)) == {f'{day} {year}'}, f'{press}: other days spoken: {said}'
         assert 'column header' not in said, f'{press}: the weekday read twice: {said}'
-        assert 'KP_' not in press or 'Sat Sun Mon Tue Wed Thu Fri' in said, f'no weekday headers: {said}'
     server.close()  # the print server goes away: the outcome follows the acknowledgement
     orca.wait('Nothing was printed', limit(3), orca.mark())
 
