@@ -5,6 +5,10 @@
 #include "windowtest.h"
 
 #include <QAccessible>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
 #include <QScreen>
 #include <QSignalSpy>
 #include <cmath>
@@ -27,6 +31,35 @@ void hear(QAccessibleEvent* event)
 QAccessibleInterface* dayAt(YearView& view, int month, int day)
 {
     return QAccessible::queryAccessibleInterface(view.panel(month))->child(view.firstSlot(month) + day - 1);
+}
+
+// Calls an object over the accessibility bus as a reader does: the reply's
+// arguments (structures as "*"), "error", or "no answer" within 5 s.
+QString ask(QAccessibleInterface* object, const QString& call, const QVariantList& args)
+{
+    static QDBusConnection reader = QDBusConnection::connectToBus(QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress")).arguments().value(0).toString(), "reader");
+    const QString path = object->role() == QAccessible::Application ? "root" : QString::number(QAccessible::uniqueId(object));
+    const auto dot = call.lastIndexOf('.');
+    auto message = QDBusMessage::createMethodCall(QDBusConnection("a11y").baseService(), "/org/a11y/atspi/accessible/" + path,
+        (call.startsWith("Properties") ? "org.freedesktop.DBus." : "org.a11y.atspi.") + call.left(dot), call.mid(dot + 1));
+    message.setArguments(args);
+    QDBusPendingCallWatcher watcher(reader.asyncCall(message, 5000));
+    if (!QTest::qWaitFor([&] { return watcher.isFinished(); }, 6000))
+        return "no answer";
+    QStringList reply;
+    for (const QVariant& arg : watcher.reply().arguments())
+        reply << (arg.userType() == qMetaTypeId<QDBusArgument>() ? "*" : arg.toString());
+    return watcher.isError() ? "error" : reply.join(", ");
+}
+
+// Whether each object below lists its children as their parent, at their index.
+bool whole(QAccessibleInterface* node)
+{
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i); !child || child->parent() != node || node->indexOfChild(child) != i || !whole(child))
+            return false;
+    return true;
 }
 
 // Whether a day shows the focus frame on the screen, as last painted there.
@@ -98,6 +131,8 @@ private slots:
         QCOMPARE(box->textInterface()->textAtOffset(2, QAccessible::WordBoundary, &start, &end), "2022");
         QCOMPARE(box->textInterface()->text(start, end) + QString::number(start), "20220");
         QVERIFY(!box->state().disabled && end == box->textInterface()->characterCount());
+        const auto at = [&](int offset) { return box->textInterface()->characterRect(offset); };
+        QVERIFY(box->rect().contains(at(0)) && box->rect().contains(at(3)) && at(3).left() > at(0).right());
         for (const auto* arrow : {view.SpinButton1->upArrow(), view.SpinButton1->downArrow()})
             QCOMPARE(std::tuple(arrow->autoRepeat(), arrow->autoRepeatDelay(), arrow->autoRepeatInterval()), std::tuple(true, 250, 50));
         for (unsigned month = 1; month <= 12; ++month) {
@@ -111,6 +146,63 @@ private slots:
             QVERIFY(days == int(unsigned((year{2022} / month / last).day())) && hidden == 42 - days
                     && !table->isColumnSelected(int(month % 7)));
         }
+    }
+
+    // A reader's call, however wrong, is answered without changing the year
+    // or breaking the tree, and never reports done what did nothing: each
+    // interface of each kind of object, with arguments out of range, missing
+    // or of the wrong kind (the calls that hung, crashed, or set year 0).
+    void hostileCalls_data()
+    {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QVariantList>("args");
+        QTest::addColumn<QString>("reply");
+        const auto set = [](const QVariant& value) { return QVariantList{"org.a11y.atspi.Value", "CurrentValue", QVariant::fromValue(QDBusVariant(value))}; };
+        const auto row = [](const char* name, const char* object, const char* call, const QVariantList& args, const char* reply) {
+            QTest::newRow(name) << object << call << args << reply;
+        };
+        row("word at the end", "year box", "Text.GetTextAtOffset", {4, 1u}, "2026, 0, 4");
+        row("sentence at -1", "year box", "Text.GetTextAtOffset", {-1, 4u}, "2026, 0, 4");
+        row("word before the first", "year box", "Text.GetTextBeforeOffset", {4, 2u}, ", 0, 0");
+        row("attributes off the text", "year box", "Text.GetAttributeRun", {1000, true}, "*, -1, -1");
+        row("caret before the text", "year box", "Text.SetCaretOffset", {-1}, "error");
+        row("selection", "year box", "Text.SetSelection", {0, 0, 2}, "error");
+        row("bounded ranges", "year box", "Text.GetBoundedRanges", {0, 0, 99, 99, 0u, 0u, 0u}, "error");
+        row("a range to the last int", "year box", "Text.GetRangeExtents", {0, INT_MAX, 0u}, "error");
+        row("editing", "year box", "EditableText.SetTextContents", {"1999"}, "error");
+        row("row extent below the weeks", "table", "Table.GetRowExtentAt", {6, 0}, "0");
+        row("column extent left of them", "table", "Table.GetColumnExtentAt", {0, -1}, "0");
+        row("selected above them", "table", "Table.IsSelected", {-1, 0}, "false");
+        row("extents at index 42", "table", "Table.GetRowColumnExtentsAtIndex", {42}, "true, -1, -1, 0, 0, false");
+        row("extents at index 8", "table", "Table.GetRowColumnExtentsAtIndex", {8}, "true, 1, 1, 1, 1, false");
+        row("missing arguments", "table", "Table.GetRowExtentAt", {}, "error");
+        row("a short argument list", "root", "Accessible.GetChildAtIndex", {}, "error");
+        row("all properties", "root", "Properties.GetAll", {"org.a11y.atspi.Accessible"}, "error");
+        row("a table call to a day", "day", "Table.GetNRows", {}, "error");
+        row("a day's focus", "day", "Component.GrabFocus", {}, "true");
+        row("Print's focus", "print", "Component.GrabFocus", {}, "true");
+        row("the year a word", "year", "Properties.Set", set("abc"), "error");
+        row("the year true", "year", "Properties.Set", set(true), "error");
+        row("the year a variant", "year", "Properties.Set", set(QVariant::fromValue(QDBusVariant(2030.0))), "error");
+        row("the year a number", "year", "Properties.Set", set(2026.0), "");
+    }
+    void hostileCalls()
+    {
+        QFETCH(QString, object);
+        QFETCH(QString, call);
+        QFETCH(QVariantList, args);
+        QFETCH(QString, reply);
+        Active planner(2026);
+        auto& view = *planner.window;
+        const std::map<QString, QObject*> objects{{"year box", view.yearBox()}, {"table", view.panel(1)}, {"year", view.SpinButton1},
+                                                 {"print", view.Command1}, {"root", qApp}};
+        auto* target = object == "day" ? dayAt(view, 1, 5) : QAccessible::queryAccessibleInterface(objects.at(object));
+        QCOMPARE(ask(target, call, args), reply);
+        QCOMPARE(view.yearBox()->text(), "2026");
+        QVERIFY(whole(QAccessible::queryAccessibleInterface(qApp)));
+        if (call.endsWith("GrabFocus"))
+            QCOMPARE(QApplication::focusWidget(), object == "day" ? static_cast<QWidget*>(view.panel(1)) : view.Command1);
     }
 
     // From 1 January 2026, as Tab enters the block, the keys move the day:
@@ -198,16 +290,16 @@ private slots:
         auto& view = *planner.window;
         planner.keys("Tab");
         auto* first = dayAt(view, 1, 1);
-        QCOMPARE(first->actionInterface()->actionNames(), QStringList{"Mark"});
+        QCOMPARE(first->actionInterface()->actionNames(), QStringList({"Mark", "SetFocus"}));
         QAccessible::installUpdateHandler(hear);
         planner.keys("Space, Space");
         QCOMPARE(std::ranges::count(heard, std::pair(QAccessible::NameChanged, QAccessible::uniqueId(first))), 1);
         QCOMPARE(first->text(QAccessible::Name), "Thursday 1 January 2026, marked");
-        QVERIFY(first->actionInterface()->actionNames().isEmpty());
+        QCOMPARE(first->actionInterface()->actionNames(), QStringList{"SetFocus"});
         planner.keys("PgDown, Space, Tab");
         QTRY_VERIFY(!framed(view.dayCell(2, 1)));
         planner.keys("Space, Return");
-        QVERIFY(dayAt(view, 2, 1)->actionInterface()->actionNames().isEmpty() && fromQColor(backColor(view.dayCell(2, 1))) == kWhite);
+        QVERIFY(dayAt(view, 2, 1)->actionInterface()->actionNames() == QStringList{"SetFocus"} && fromQColor(backColor(view.dayCell(2, 1))) == kWhite);
         QAccessible::queryAccessibleInterface(view.Command1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(sink->focus, (QWidgetList{nullptr, nullptr}));
         QCOMPARE(QApplication::focusWidget(), view.Command1);
