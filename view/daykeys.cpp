@@ -135,6 +135,12 @@ void YearView::moveTo(int month, int day)
         announceDayFocus();
 }
 
+void YearView::focusDay(int month, int day)
+{
+    moveTo(month, day);
+    panel(month)->setFocus(Qt::OtherFocusReason);
+}
+
 void YearView::frameCurrent()
 {
     if (framed_)

@@ -37,6 +37,8 @@ public:
     int currentMonth() const { return current_.month; }
     int currentDay() const { return current_.day; }
     DayCell* currentCell() const { return dayCell(current_.month, current_.day); }
+    // Makes a day of a month the current one and gives its panel the focus.
+    void focusDay(int month, int day);
     // The cell that shows a day of a month as drawn, or nullptr.
     DayCell* dayCell(int month, int day) const;
     // Grid slot (row-major, 0 to 41) of a month's 1st, and its days, as drawn.
