@@ -103,13 +103,14 @@ def keys(*names, repeat=1):
     subprocess.run(['xdotool', 'key', '--repeat', str(repeat), '--delay', '33', *names], check=True)
 
 
-MONTHS = [datetime.date(2000, month, 1).strftime('%B') for month in range(1, 13)]
-DATE = re.compile(r'\d+ (?:%s) \d+' % '|'.join(MONTHS))
+DATE = re.compile(r'\d+ [A-Z][a-z]+ \d+')
 
 
 def end_to_end(tavrin, home, started, timed):
     orca, limit = Orca(home), (lambda seconds: seconds if timed else 30)
-    orca.wait('Screen reader on', 30, time.time())  # Orca greets once it is up
+    orca.wait('Screen reader on', 30, time.time())  # Orca greets, then starts listening
+    while 'Starting ATSPI registry' not in open(orca.log).read():
+        time.sleep(0.1)
     # A print server that takes the connection and never answers, until closed.
     server = socket.socket(socket.AF_UNIX)
     server.bind(os.path.join(home, 'never-answers.sock'))
@@ -127,24 +128,21 @@ def end_to_end(tavrin, home, started, timed):
         assert str(year) in re.findall(r'\d+', years[-1]), f'{key} held: the last year spoken was not {year}: {years[-3:]}'
     assert not timed or 'DELUGE' not in open(orca.log).read(), 'Orca was flooded with events'
     february = datetime.date(year, 2, 1).strftime('%A 1 February %Y')
-    # What each press must say first, within its time, and which date alone.
-    for press, words, seconds, day in [
-            ('Tab', f'1 January {year}', 1.5, None),
-            ('Down', f'8 January {year}', 2, '8 January'),
-            ('Down', f'15 January {year}', 2, '15 January'), ('space', 'marked', 2, None),
-            ('space', 'already marked', 2, None), ('Up', f'8 January {year}', 2, '8 January'),
-            ('Up', f'1 January {year}', 2, '1 January'),
-            ('Left', f'first day of {year}', 1.5, None), ('Prior', f'first month of {year}', 1.5, None),
-            ('Next', february, 3, '1 February'), ('space', 'only January days', 2, None),
-            ('Next ' * 10, f'1 December {year}', 5, '1 December'), ('Next', f'last month of {year}', 1.5, None),
-            ('Tab', 'Print', 2, None), ('space', 'Printing', 1.5, None), ('space', 'already on its way', 1.5, None)]:
+    # What each press must say, within its time; a day it lands on, alone.
+    for press, words, seconds in [
+            ('Tab', f'1 January {year}', 1.5), ('Down', f'8 January {year}', 2), ('Down', f'15 January {year}', 2),
+            ('space', 'marked', 2), ('space', 'already marked', 2), ('Up', f'8 January {year}', 2),
+            ('Up', f'1 January {year}', 2), ('Left', f'first day of {year}', 1.5), ('Prior', f'first month of {year}', 1.5),
+            ('Next', february, 3), ('space', 'only January days', 2), ('Next ' * 10, f'1 December {year}', 5),
+            ('Next', f'last month of {year}', 1.5), ('Tab', 'Print', 2), ('space', 'Printing', 1.5),
+            ('space', 'already on its way', 1.5)]:
         since = orca.mark()
         keys(*press.split())
         print(f'{press.strip()}: "{words}" said after {orca.wait(words, limit(seconds), since):.2f} s')
         time.sleep(0.5)
         said = ' / '.join(text for _, text in orca.said())
-        assert day is None or set(DATE.findall(said)) == {f'{day} {year}'}, f'{press}: other days spoken: {said}'
-        assert 'column header' not in said, f'{press}: the weekday read twice: {said}'
+        only_day = ' ' in press.strip() or set(DATE.findall(said)) <= set(DATE.findall(words))
+        assert only_day and 'column header' not in said, f'{press}: {said}'
     server.close()  # the print server goes away: the outcome follows the acknowledgement
     orca.wait('Nothing was printed', limit(3), orca.mark())
 
