@@ -6,7 +6,7 @@
 namespace tavrin {
 
 DefaultPrinter::DefaultPrinter(std::chrono::milliseconds bound, Outcome outcome)
-    : bound_(bound), outcome_(std::move(outcome)), layout_(fallbackPageLayout())
+    : bound_(bound), outcome_(std::move(outcome))
 {
 }
 
@@ -26,7 +26,7 @@ void DefaultPrinter::print(YearView& window)
     QPageLayout layout;
     {
         const std::lock_guard lock(mutex_);
-        layout = layout_;
+        layout = printer_.layout;
     }
     QByteArray pdf = pagePdf(window, layout);
     {
@@ -34,6 +34,18 @@ void DefaultPrinter::print(YearView& window)
         jobs_.push_back({std::move(pdf), deadline});
     }
     wake_.notify_one();
+}
+
+bool DefaultPrinter::pageOnItsWay()
+{
+    const std::lock_guard lock(mutex_);
+    return handing_ || !jobs_.empty();
+}
+
+QString DefaultPrinter::printerName()
+{
+    const std::lock_guard lock(mutex_);
+    return printer_.printer;
 }
 
 bool DefaultPrinter::waitingForMe()
@@ -47,10 +59,10 @@ void DefaultPrinter::handOver()
     // Learn the paper before the first press; a press or the end cuts this
     // short, since each job asks again anyway.
     try {
-        const QPageLayout layout =
-            defaultPageLayout({Clock::now() + bound_, bound_, [this] { return waitingForMe(); }});
+        const Destination printer =
+            defaultDestination({Clock::now() + bound_, bound_, [this] { return waitingForMe(); }});
         const std::lock_guard lock(mutex_);
-        layout_ = layout;
+        printer_ = printer;
     } catch (const PrintError&) {
         // Nothing asked for yet: the fallback paper stays until a job tells.
     }
@@ -61,17 +73,21 @@ void DefaultPrinter::handOver()
             return;
         const Job job = std::move(jobs_.front());
         jobs_.pop_front();
+        handing_ = true;
         lock.unlock();
         PrintOutcome outcome;
         try {
-            const PrintedPage printed = printPdf(job.pdf, {job.deadline, bound_});
+            const Destination printed = printPdf(job.pdf, {job.deadline, bound_});
             outcome.printer = printed.printer;
             const std::lock_guard relock(mutex_);
-            layout_ = printed.layout;
+            printer_ = printed;
         } catch (const PrintError& error) {
             outcome.failure = error.plain();
             outcome.detail = QString::fromStdString(error.what());
         }
+        lock.lock();
+        handing_ = false;
+        lock.unlock();
         outcome_(outcome);
         lock.lock();
     }

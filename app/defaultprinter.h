@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing.h"
+#include "printserver.h"
 
 #include <QByteArray>
 #include <QPageLayout>
@@ -30,6 +31,8 @@ public:
     ~DefaultPrinter() override;
 
     void print(YearView& window) override;
+    bool pageOnItsWay() override;
+    QString printerName() override;
 
 private:
     struct Job
@@ -46,7 +49,8 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Job> jobs_;
-    QPageLayout layout_;
+    Destination printer_{fallbackPageLayout(), {}};
+    bool handing_ = false; // a page is with the print server
     bool closing_ = false;
     std::thread thread_{&DefaultPrinter::handOver, this}; // last: it uses the rest
 };

@@ -133,10 +133,17 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
         Label1->setText(QString::number(SpinButton1->Value()) + QStringLiteral(" Tavrin"));
         Command1->hide();
         SpinButton1->hide();
+        // A reader hears the press at once; the outcome may take as long as
+        // the print server does.
+        const bool queued = services_.printer->pageOnItsWay();
+        const QString printer = services_.printer->printerName();
         // Makes the page from the window as it stands and returns: the
         // printer hands it over on its own thread, so the window is back at
         // once whatever the print server does.
         services_.printer->print(*this);
+        notice()->tell(queued             ? QStringLiteral("A page is already on its way; this one follows it")
+                       : printer.isEmpty() ? QStringLiteral("Printing…")
+                                           : QStringLiteral("Printing to %1…").arg(printer));
     } catch (const PrintError& error) {
         reportPrintOutcome({{}, error.plain(), QString::fromStdString(error.what())});
     } catch (const std::exception& error) {

@@ -35,12 +35,15 @@ struct PrintOutcome
 // Where the Print button's page goes. print() makes the page from the window
 // as it is at the call and returns at once; a sink that hands the page over
 // later reports a failure then on its own. It throws PrintError when the
-// page cannot even be made.
+// page cannot even be made. A sink that hands pages over later tells whether
+// one is still on its way, and the printer it last heard of, if any.
 class PageSink
 {
 public:
     virtual ~PageSink() = default;
     virtual void print(YearView& window) = 0;
+    virtual bool pageOnItsWay() { return false; }
+    virtual QString printerName() { return {}; }
 };
 
 // Tells the user what became of a page, from any thread: printNews() tells

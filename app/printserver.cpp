@@ -120,15 +120,16 @@ QPageLayout fallbackPageLayout()
                        QPageLayout::Millimeter);
 }
 
-QPageLayout defaultPageLayout(const Patience& patience)
-{
-    return Session(patience).layout();
-}
-
-PrintedPage printPdf(const QByteArray& pdf, const Patience& patience)
+Destination defaultDestination(const Patience& patience)
 {
     const Session session(patience);
-    PrintedPage printed{session.layout(), session.printer()};
+    return {session.layout(), session.printer()};
+}
+
+Destination printPdf(const QByteArray& pdf, const Patience& patience)
+{
+    const Session session(patience);
+    Destination printed{session.layout(), session.printer()};
     session.print(pdf);
     return printed;
 }

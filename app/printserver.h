@@ -18,18 +18,18 @@ struct Patience
     std::function<bool()> giveUp = [] { return false; };
 };
 
-// The default printer's paper and printable area, for a landscape page.
-QPageLayout defaultPageLayout(const Patience& patience);
-
-// Hands `pdf` to the default printer as one job, checking every step, and
-// returns the printer's layout as defaultPageLayout() does, and its name.
-// Throws PrintError.
-struct PrintedPage
+// The default printer: its name, and its paper and printable area for a
+// landscape page.
+struct Destination
 {
     QPageLayout layout;
     QString printer;
 };
-PrintedPage printPdf(const QByteArray& pdf, const Patience& patience);
+Destination defaultDestination(const Patience& patience);
+
+// Hands `pdf` to the default printer as one job, checking every step, and
+// returns the printer as defaultDestination() does. Throws PrintError.
+Destination printPdf(const QByteArray& pdf, const Patience& patience);
 
 // The layout used until the printer has told its own.
 QPageLayout fallbackPageLayout();

@@ -1,21 +1,24 @@
 #!/usr/bin/python3
 """The planner as a blind user meets it: the real window, the keyboard alone,
-and what real Orca says, read from Orca's own log.
+and what real Orca says, read from what the synthesizer starts to speak.
 
   tst_orca.py TAVRIN [--untimed]  the end-to-end test; untimed for a
                                   sanitizer build, which is slow by design
   tst_orca.py --run CMD        runs CMD in the same setting without Orca
   tst_orca.py --with-orca CMD  and with Orca listening
 
-Checks that Orca keeps up with a held arrow (the last year spoken within 2 s
-of the last press, the next Tab within 1.5 s, no event deluge), speaks a
-February day with its weekday, speaks a mark, and speaks a failed print.
+Checks that Orca keeps up with a held arrow (the final year the last one
+spoken, within 2 s of the last press, the next Tab within 1.5 s, no event
+deluge), that a move in the months speaks the day it lands on first and no
+other day, a new month by name, the ends of the year, a mark and why a day
+cannot be marked, and a print at the press and on a second press.
 
 The setting is this run's own and goes with it: Xvfb, openbox, a session bus
 and the accessibility bus it starts, speech-dispatcher whose stand-in
-synthesizer only writes down what it would say (audio to ALSA's null
-device), and Orca with its own home."""
-import ctypes, datetime, os, shutil, signal, subprocess, sys, tempfile, time
+synthesizer writes down when it starts each utterance and then takes a while
+to speak it, so speech cut short by the next is seen as such (audio to ALSA's
+null device), and Orca with its own home."""
+import ctypes, datetime, os, re, shutil, signal, socket, subprocess, sys, tempfile, time
 
 # Each process started here ends with this script, however it ends.
 QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
@@ -55,7 +58,8 @@ def start_setting(home, started, orca):
     os.makedirs(os.path.join(home, 'speechd', 'modules'))
     for name, text in [('speechd.conf', 'AudioOutputMethod "alsa"\nAudioALSADevice "null"\nDefaultModule generic\n'
                         'AddModule "generic" "sd_generic" "generic.conf"\nLanguageDefaultModule "en" "generic"\n'),
-                       ('modules/generic.conf', 'GenericExecuteSynth "echo \\\'$DATA\\\' >> %s/said"\n' % home
+                       ('modules/generic.conf', 'GenericExecuteSynth "echo $(date +%%s.%%N) \\\'$DATA\\\' >> %s/said;'
+                        ' sleep 0.3"\n' % home
                         + 'AddVoice "en" "MALE1" "stand-in"\nGenericLanguage "en" "en" "utf-8"\n')]:
         with open(os.path.join(home, 'speechd', name), 'w') as conf:
             conf.write(text)
@@ -66,47 +70,81 @@ def start_setting(home, started, orca):
 
 
 class Orca:
-    """What Orca says, from its log, since the last mark()."""
+    """What the synthesizer started to speak since the last mark(), with when."""
     def __init__(self, home):
-        self.log, self.seen = os.path.join(home, 'orca.log'), 0
+        self.log, self.said_file, self.seen = os.path.join(home, 'orca.log'), os.path.join(home, 'said'), 0
 
     def mark(self):
-        self.seen = os.path.getsize(self.log)
-        return time.monotonic()
+        self.seen = os.path.getsize(self.said_file) if os.path.exists(self.said_file) else 0
+        return time.time()
 
     def wait(self, words, seconds, since):
-        while not any(words in line for line in self.said()):
-            assert time.monotonic() - since < seconds, f'Orca did not say "{words}" in {seconds} s: {self.said()[-6:]}'
+        """Seconds from `since` to the start of the first utterance with `words`."""
+        while not (said := [(at, text) for at, text in self.said() if words in text]):
+            assert time.time() - since < seconds, f'Orca did not say "{words}" in {seconds} s: {self.said()[-6:]}'
             time.sleep(0.02)
-        return time.monotonic() - since
+        return said[0][0] - since
 
     def said(self):
-        with open(self.log, 'a+', errors='replace') as log:
-            return [line for line in (log.seek(self.seen), log.read())[1].splitlines() if 'SPEECH OUTPUT:' in line]
+        """(start, text) of each utterance, key echo left out."""
+        if not os.path.exists(self.said_file):
+            return []
+        with open(self.said_file, errors='replace') as said:
+            text = (said.seek(self.seen), said.read())[1]  # an utterance may hold line breaks
+        return [(float(at), words.strip()) for at, words in re.findall(UTTERANCE, text, re.M)
+                if words.strip().lower() not in ECHO]
+
+
+UTTERANCE = r'^(\d+\.\d+) (.*(?:\n(?!\d+\.\d+ ).*)*)'
+ECHO = {'up', 'down', 'left', 'right', 'tab', 'space', 'page up', 'page down', 'left shift', 'shift'}
 
 
 def keys(*names, repeat=1):
     subprocess.run(['xdotool', 'key', '--repeat', str(repeat), '--delay', '33', *names], check=True)
 
 
+DATE = re.compile(r'\d+ [A-Z][a-z]+ \d+')
+
+
 def end_to_end(tavrin, home, started, timed):
-    orca = Orca(home)
-    orca.wait('Screen reader on', 30, time.monotonic())  # Orca greets once it is up
-    env = dict(os.environ, CUPS_SERVER=os.path.join(home, 'nobody-listens.sock'))
-    started.append(subprocess.Popen([tavrin], env=env, **dict(QUIET, stderr=None)))
+    orca, limit = Orca(home), (lambda seconds: seconds if timed else 30)
+    orca.wait('Screen reader on', 30, time.time())  # Orca greets, then starts listening
+    while 'Starting ATSPI registry' not in open(orca.log).read():
+        time.sleep(0.1)
+    # A print server that takes the connection and never answers, until closed.
+    server = socket.socket(socket.AF_UNIX)
+    server.bind(os.path.join(home, 'never-answers.sock'))
+    server.listen()
+    started.append(subprocess.Popen([tavrin], env=dict(os.environ, CUPS_SERVER=server.getsockname()),
+                                    **dict(QUIET, stderr=None)))
     year = datetime.date.today().year
-    orca.wait(f'{year}', 30, time.monotonic())
-    keys('Up', repeat=90)  # held for 3 s, at 30 presses a second
-    year = min(year + 90, 3000)
-    print(f'Up held: {year} said {orca.wait(f"{year}", 2 if timed else 30, orca.mark()):.2f} s after the last press')
-    keys('Tab')
-    print(f'Tab said after {orca.wait(f"1 January {year}", 1.5 if timed else 30, orca.mark()):.2f} s')
+    orca.wait(f'{year}', 30, time.time())
+    for key, step in [('Up', 1), ('Down', -1), ('Up', 1)]:
+        keys(key, repeat=60)  # held for 2 s, at 30 presses a second
+        year = min(max(year + 60 * step, 0), 3000)
+        print(f'{key} held: {year} said {orca.wait(str(year), limit(2), orca.mark()):.2f} s after the last press')
+        time.sleep(1)  # anything still to come
+        years = [text for _, text in orca.said() if re.search(r'\d', text)]
+        assert str(year) in re.findall(r'\d+', years[-1]), f'{key} held: the last year spoken was not {year}: {years[-3:]}'
     assert not timed or 'DELUGE' not in open(orca.log).read(), 'Orca was flooded with events'
     february = datetime.date(year, 2, 1).strftime('%A 1 February %Y')
-    for press, words in [('Next', f'{february[:3]} column header {february}'), ('Prior space', 'notification marked'),
-                         ('Tab', 'Print'), ('space', 'Nothing was printed: the print server is not answering')]:
+    # What each press must say, within its time; a day it lands on, alone.
+    for press, words, seconds in [
+            ('Tab', f'1 January {year}', 1.5), ('Down', f'8 January {year}', 2), ('Down', f'15 January {year}', 2),
+            ('space', 'marked', 2), ('space', 'already marked', 2), ('Up', f'8 January {year}', 2),
+            ('Up', f'1 January {year}', 2), ('Left', f'first day of {year}', 1.5), ('Prior', f'first month of {year}', 1.5),
+            ('Next', february, 3), ('space', 'only January days', 2), ('Next ' * 10, f'1 December {year}', 5),
+            ('Next', f'last month of {year}', 1.5), ('Tab', 'Print', 2), ('space', 'Printing', 1.5),
+            ('space', 'already on its way', 1.5)]:
+        since = orca.mark()
         keys(*press.split())
-        orca.wait(words, 2 if timed else 30, orca.mark())
+        print(f'{press.strip()}: "{words}" said after {orca.wait(words, limit(seconds), since):.2f} s')
+        time.sleep(0.5)
+        said = ' / '.join(text for _, text in orca.said())
+        only_day = ' ' in press.strip() or set(DATE.findall(said)) <= set(DATE.findall(words))
+        assert only_day and 'column header' not in said, f'{press}: {said}'
+    server.close()  # the print server goes away: the outcome follows the acknowledgement
+    orca.wait('Nothing was printed', limit(3), orca.mark())
 
 
 def main(args):

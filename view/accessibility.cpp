@@ -1,14 +1,19 @@
 #include "accessibility.h"
 
+#include "atspiguard.h"
 #include "daycell.h"
 #include "monthtable.h"
 #include "notice.h"
 #include "spinbutton.h"
 #include "yearview.h"
 
+#include <QAccessibleObject>
+#include <QApplication>
 #include <QAccessibleWidget>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tavrin {
 namespace {
@@ -21,9 +26,22 @@ QString markAction()
     return QStringLiteral("Mark");
 }
 
+// An accessible object that turns away the calls the AT-SPI guard refuses.
+template <class Base>
+class Guarded : public Base
+{
+public:
+    using Base::Base;
+    bool isValid() const override { return !refusingCall(this) && Base::isValid(); }
+};
+
 // One day of a month's table: named for its date while its cell shows a
 // number, hidden while the cell is blank. January's days can be marked once;
-// a marked day says so in its name and offers nothing more.
+// a marked day says so in its name and offers nothing more. A day is a list
+// item placed in the table, not a table cell: Orca reads the whole row of a
+// cell whose row differs from the last one's, so a week's move would be
+// heard from its Saturday; its place and weekday header are still there for
+// whoever asks.
 class DayAccessible : public QAccessibleInterface,
                       public QAccessibleTableCellInterface,
                       public QAccessibleActionInterface
@@ -34,7 +52,7 @@ public:
     int month() const { return month_; }
     int slot() const { return slot_; }
 
-    bool isValid() const override { return true; }
+    bool isValid() const override { return !refusingCall(this); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return view_->window()->windowHandle(); }
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -60,7 +78,7 @@ public:
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return {cell()->mapToGlobal(QPoint()), cell()->size()}; }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override
     {
         QAccessible::State state;
@@ -88,11 +106,22 @@ public:
         return QAccessible::queryAccessibleInterface(view_->panel(month_));
     }
 
-    QStringList actionNames() const override { return markable() ? QStringList{markAction()} : QStringList{}; }
+    // A shown day takes the focus: the keyboard's current day, its panel focused.
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (markable())
+            names << markAction();
+        if (shown())
+            names << setFocusAction();
+        return names;
+    }
     void doAction(const QString& action) override
     {
         if (action == markAction() && markable())
             cell()->mark();
+        else if (action == setFocusAction() && shown())
+            view_->focusDay(month_, slot_ - view_->firstSlot(month_) + 1);
     }
     QStringList keyBindingsForAction(const QString& action) const override
     {
@@ -112,13 +141,57 @@ private:
     int slot_;
 };
 
+// What a month's table holds outside its six weeks: no cell, spanning
+// nothing. Qt's bridge uses the cell it asks a table for without checking it
+// exists, so a table answers with this rather than with none.
+class NoDayAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
+{
+public:
+    explicit NoDayAccessible(QAccessibleInterface* table) : table_(QAccessible::uniqueId(table)) {}
+
+    bool isValid() const override { return !refusingCall(this); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return table() ? table()->window() : nullptr; }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+    QAccessibleInterface* parent() const override { return table(); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text) const override { return {}; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = state.readOnly = true;
+        return state;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return -1; }
+    int rowIndex() const override { return -1; }
+    int columnExtent() const override { return 0; }
+    int rowExtent() const override { return 0; }
+    QAccessibleInterface* table() const override { return QAccessible::accessibleInterface(table_); }
+
+private:
+    QAccessible::Id table_;
+};
+
 // A month panel: a table of six weeks under its weekday headers, named for
 // its month. Its year is in every day's name.
-class MonthAccessible : public QAccessibleWidget, public QAccessibleTableInterface
+class MonthAccessible : public Guarded<QAccessibleWidget>, public QAccessibleTableInterface
 {
 public:
     MonthAccessible(Panel* panel, YearView* view, int month)
-        : QAccessibleWidget(panel, QAccessible::Table), view_(view), month_(month)
+        : Guarded(panel, QAccessible::Table), view_(view), month_(month)
     {
     }
 
@@ -171,9 +244,8 @@ public:
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override
     {
-        return row >= 0 && row < kCellRows && column >= 0 && column < kCellsPerRow
-                   ? child(row * kCellsPerRow + column)
-                   : nullptr;
+        const bool inside = row >= 0 && row < kCellRows && column >= 0 && column < kCellsPerRow;
+        return view_->dayAccessibles().at(month_, inside ? row * kCellsPerRow + column : -1);
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
@@ -206,10 +278,10 @@ private:
 // Titles, headers and the year box: text to read, never to edit. The year
 // box sits in a frame disabled by design, yet is not dimmed itself. The text
 // interface is there for the caret and text events the line edit sends.
-class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+class TextBoxAccessible : public Guarded<QAccessibleWidget>, public QAccessibleTextInterface
 {
 public:
-    explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+    explicit TextBoxAccessible(TextBox* box) : Guarded(box, QAccessible::StaticText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -223,6 +295,16 @@ public:
         return type == QAccessible::Name ? box()->text() : QAccessibleWidget::text(type);
     }
 
+    // A month's title and headers are the window's (see WindowAccessible).
+    QAccessibleInterface* parent() const override
+    {
+        const QWidget* panel = box()->parentWidget();
+        auto* view = panel ? qobject_cast<YearView*>(panel->parentWidget()) : nullptr;
+        if (view && view->monthOf(panel))
+            return QAccessible::queryAccessibleInterface(view);
+        return QAccessibleWidget::parent();
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
@@ -231,16 +313,58 @@ public:
         return state;
     }
 
-    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+    QString text(int start, int end) const override
+    {
+        start = std::clamp(start, 0, characterCount());
+        return box()->text().mid(start, std::clamp(end, start, characterCount()) - start);
+    }
     int characterCount() const override { return static_cast<int>(box()->text().size()); }
     int cursorPosition() const override { return box()->cursorPosition(); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    QString attributes(int, int* start, int* end) const override
+    // Where the line edit draws a character: its text margins, then its own
+    // inner margins, the text aligned as the box says, centred vertically.
+    QRect characterRect(int offset) const override
     {
-        *start = 0;
-        *end = characterCount();
+        const QString text = box()->text();
+        if (offset < 0 || offset >= text.size())
+            return {};
+        const QFontMetrics metrics(box()->font());
+        const QRect area = box()->rect().marginsRemoved(box()->textMargins()).adjusted(2, 1, -2, -1);
+        const int width = metrics.horizontalAdvance(text);
+        const auto align = QStyle::visualAlignment(box()->layoutDirection(), box()->alignment());
+        const int left = align & Qt::AlignRight     ? area.right() + 1 - width
+                         : align & Qt::AlignHCenter ? area.left() + (area.width() - width) / 2
+                                                    : area.left();
+        const QRect rect(left + metrics.horizontalAdvance(text.left(offset)),
+                         area.top() + (area.height() - metrics.height() + 1) / 2,
+                         metrics.horizontalAdvance(text.at(offset)), metrics.height());
+        return rect.translated(box()->mapToGlobal(QPoint()));
+    }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        const bool inside = offset >= 0 && offset <= characterCount();
+        *start = inside ? 0 : -1;
+        *end = inside ? characterCount() : -1;
         return {};
+    }
+    // Every boundary is answered here: Qt's own walk of the text by word or
+    // sentence never ends when asked at the text's end.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    {
+        std::tie(*start, *end) = unitAt(offset, type);
+        return text(*start, *end);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    {
+        const int at = unitAt(offset, type).first;
+        std::tie(*start, *end) = at > 0 ? unitAt(at - 1, type) : std::pair(at, at);
+        return text(*start, *end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    {
+        const int after = unitAt(offset, type).second;
+        std::tie(*start, *end) = after >= 0 && after < characterCount() ? unitAt(after, type) : std::pair(after, after);
+        return text(*start, *end);
     }
     // Nothing to select, no caret to move, nothing to scroll.
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
@@ -253,13 +377,36 @@ public:
 
 private:
     TextBox* box() const { return static_cast<TextBox*>(widget()); }
+
+    // The character, word or whole line at an offset (-1 the end, -2 the
+    // caret); (-1, -1) off the text. A word runs on to the next word's start.
+    std::pair<int, int> unitAt(int offset, QAccessible::TextBoundaryType type) const
+    {
+        const QString text = box()->text();
+        const int length = characterCount();
+        offset = offset == -1 ? length : offset == -2 ? cursorPosition() : offset;
+        if (offset < 0 || offset > length)
+            return {-1, -1};
+        if (type == QAccessible::CharBoundary)
+            return {offset, std::min(offset + 1, length)};
+        if (type != QAccessible::WordBoundary || length == 0)
+            return {0, length};
+        const auto wordStarts = [&](int i) { return !text.at(i).isSpace() && (i == 0 || text.at(i - 1).isSpace()); };
+        int start = std::min(offset, length - 1);
+        while (start > 0 && !wordStarts(start))
+            --start;
+        int end = start + 1;
+        while (end < length && !wordStarts(end))
+            ++end;
+        return {start, end};
+    }
 };
 
 // The year frame only groups the year box; it is never dimmed.
-class PanelAccessible : public QAccessibleWidget
+class PanelAccessible : public Guarded<QAccessibleWidget>
 {
 public:
-    explicit PanelAccessible(Panel* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
+    explicit PanelAccessible(Panel* panel) : Guarded(panel, QAccessible::Grouping) {}
 
     QAccessible::State state() const override
     {
@@ -269,22 +416,24 @@ public:
     }
 };
 
-class PushButtonAccessible : public QAccessibleWidget
+class PushButtonAccessible : public Guarded<QAccessibleWidget>
 {
 public:
-    explicit PushButtonAccessible(PushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit PushButtonAccessible(PushButton* button) : Guarded(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text type) const override
     {
         return type == QAccessible::Name ? button()->text() : QAccessibleWidget::text(type);
     }
 
-    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
 
     void doAction(const QString& action) override
     {
         if (action == pressAction())
             button()->press();
+        else
+            QAccessibleWidget::doAction(action);
     }
 
     QStringList keyBindingsForAction(const QString& action) const override
@@ -297,10 +446,10 @@ private:
 };
 
 // The spin control "Year", with the selected year as its value.
-class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+class SpinButtonAccessible : public Guarded<QAccessibleWidget>, public QAccessibleValueInterface
 {
 public:
-    explicit SpinButtonAccessible(SpinButton* spin) : QAccessibleWidget(spin, QAccessible::SpinBox) {}
+    explicit SpinButtonAccessible(SpinButton* spin) : Guarded(spin, QAccessible::SpinBox) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -348,6 +497,43 @@ private:
     SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
 };
 
+// The month titles and weekday headers sit on the month panels, yet a month's
+// table offers only its days: whatever a reader asks of a table's children
+// by index, Qt's bridge answers as of cells. So they are the window's.
+QAccessibleInterface* monthText(YearView* view, int index)
+{
+    if (index < 0 || index >= 12 * (1 + kCellsPerRow))
+        return nullptr;
+    const auto& panel = kMonthPanels.at(static_cast<std::size_t>(index / (1 + kCellsPerRow)));
+    const int text = index % (1 + kCellsPerRow);
+    return QAccessible::queryAccessibleInterface(view->WDay().at(
+        text == 0 ? panel.titleIndex : panel.headerIndexes.at(static_cast<std::size_t>(text - 1))));
+}
+
+class WindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(YearView* view) : QAccessibleWidget(view, QAccessible::Window) {}
+
+    int childCount() const override { return QAccessibleWidget::childCount() + 12 * (1 + kCellsPerRow); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        return index < own ? QAccessibleWidget::child(index) : monthText(view(), index - own);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        for (int index = 0; index < 12 * (1 + kCellsPerRow); ++index)
+            if (monthText(view(), index) == child)
+                return own + index;
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    YearView* view() const { return static_cast<YearView*>(widget()); }
+};
+
 QAccessibleInterface* viewAccessible(const QString&, QObject* object)
 {
     if (auto* box = qobject_cast<TextBox*>(object))
@@ -359,13 +545,15 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
         return new PanelAccessible(panel);
     }
     if (auto* notice = qobject_cast<Notice*>(object))
-        return new QAccessibleWidget(notice, QAccessible::Notification);
+        return new Guarded<QAccessibleWidget>(notice, QAccessible::Notification);
     if (auto* button = qobject_cast<PushButton*>(object))
         return new PushButtonAccessible(button);
     if (auto* spin = qobject_cast<SpinButton*>(object))
         return new SpinButtonAccessible(spin);
     if (auto* view = qobject_cast<YearView*>(object); view && view->isWindow())
-        return new QAccessibleWidget(view, QAccessible::Window);
+        return new Guarded<WindowAccessible>(view);
+    if (object == qApp)
+        return new Guarded<QAccessibleApplication>;
     return nullptr;
 }
 
@@ -373,10 +561,12 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
 
 QAccessibleInterface* DayAccessibles::at(int month, int slot)
 {
-    const int key = month * kCellsPerMonth + slot;
+    const bool inside = slot >= 0 && slot < kCellsPerMonth;
+    const int key = inside ? month * kCellsPerMonth + slot : -month;
     if (const auto found = ids_.find(key); found != ids_.end())
         return QAccessible::accessibleInterface(found->second);
-    auto* day = new DayAccessible(view_, month, slot);
+    QAccessibleInterface* day = inside ? static_cast<QAccessibleInterface*>(new DayAccessible(view_, month, slot))
+                                       : new NoDayAccessible(QAccessible::queryAccessibleInterface(view_->panel(month)));
     ids_[key] = QAccessible::registerAccessibleInterface(day);
     return day;
 }
@@ -400,8 +590,15 @@ void setTextQuietly(TextBox* box, const QString& text)
 
 void installAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(viewAccessible), true);
+    static const bool installed = [] {
+        QAccessible::installFactory(viewAccessible);
+        // Qt may have made the application's own before; it is made anew.
+        if (auto* app = QAccessible::queryAccessibleInterface(qApp); app && !dynamic_cast<Guarded<QAccessibleApplication>*>(app))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(app));
+        return true;
+    }();
     Q_UNUSED(installed);
+    installAtSpiGuard();
 }
 
 } // namespace tavrin

@@ -1,7 +1,8 @@
 // The keyboard in the block of months. Tab enters it on 1 January; the
 // arrows move a day or a week, on from one month into the next and never
 // past the year; Page Up and Page Down move a month; Space marks a January
-// day. The panel of the current month has the focus, and only it is a Tab
+// day. A move past either end of the year, or Space on a day that cannot be
+// marked, is told to screen readers, which otherwise hear nothing. The panel of the current month has the focus, and only it is a Tab
 // stop, so Tab and Shift+Tab leave the block from any month.
 
 #include "yearview.h"
@@ -40,16 +41,31 @@ bool YearView::eventFilter(QObject* watched, QEvent* event)
 
 bool YearView::dayKey(const QKeyEvent& key)
 {
+    const QString year = QString::fromStdString(model_.YearText);
+    const QString first = QStringLiteral("1 January is the first day of ") + year;
+    const QString last = QStringLiteral("31 December is the last day of ") + year;
     switch (key.key()) {
-    case Qt::Key_Left: moveBy(-1); break;
-    case Qt::Key_Right: moveBy(1); break;
-    case Qt::Key_Up: moveBy(-kCellsPerRow); break;
-    case Qt::Key_Down: moveBy(kCellsPerRow); break;
-    case Qt::Key_PageUp: moveByMonths(-1); break;
-    case Qt::Key_PageDown: moveByMonths(1); break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        if (!moveBy(key.key() == Qt::Key_Left ? -1 : -kCellsPerRow))
+            notice_->tell(first);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (!moveBy(key.key() == Qt::Key_Right ? 1 : kCellsPerRow))
+            notice_->tell(last);
+        break;
+    case Qt::Key_PageUp:
+        if (!moveByMonths(-1))
+            notice_->tell(QStringLiteral("January is the first month of ") + year);
+        break;
+    case Qt::Key_PageDown:
+        if (!moveByMonths(1))
+            notice_->tell(QStringLiteral("December is the last month of ") + year);
+        break;
     case Qt::Key_Space:
-        if (!key.isAutoRepeat() && currentCell() && currentCell()->isMarkable())
-            currentCell()->mark();
+        if (!key.isAutoRepeat())
+            markOrSayWhyNot();
         break;
     default:
         return false;
@@ -59,6 +75,23 @@ bool YearView::dayKey(const QKeyEvent& key)
     if (currentCell())
         currentCell()->update();
     return true;
+}
+
+void YearView::markOrSayWhyNot()
+{
+    DayCell* cell = currentCell();
+    if (!cell)
+        return;
+    if (cell->isMarkable() && !cell->isMarked()) {
+        cell->mark();
+        return;
+    }
+    // Said once for each day, not at every press on it.
+    if (refused_ == cell)
+        return;
+    refused_ = cell;
+    notice_->tell(cell->isMarked() ? QStringLiteral("already marked")
+                                   : QStringLiteral("only January days can be marked"));
 }
 
 bool YearView::moveBy(int days)
@@ -92,6 +125,7 @@ void YearView::moveTo(int month, int day)
         panel(month)->setFocusPolicy(Qt::TabFocus);
     }
     current_ = {month, day};
+    refused_ = nullptr;
     frameCurrent();
     if (!focused)
         return;
@@ -99,6 +133,12 @@ void YearView::moveTo(int month, int day)
         panel(month)->setFocus(Qt::OtherFocusReason); // announces the day once in
     else
         announceDayFocus();
+}
+
+void YearView::focusDay(int month, int day)
+{
+    moveTo(month, day);
+    panel(month)->setFocus(Qt::OtherFocusReason);
 }
 
 void YearView::frameCurrent()

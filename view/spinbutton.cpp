@@ -8,6 +8,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
+#include <utility>
 
 namespace tavrin {
 
@@ -67,6 +68,12 @@ SpinButton::SpinButton(QWidget* parent, const QString& name)
     }
     pendingAnnouncement_.setSingleShot(true);
     connect(&pendingAnnouncement_, &QTimer::timeout, this, &SpinButton::announceValue);
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettle);
+    connect(&settle_, &QTimer::timeout, this, [this] {
+        if (std::exchange(run_, 0) > 1)
+            emit settled();
+    });
     // pressed() comes on the press and again on every repetition.
     connect(up_, &QAbstractButton::pressed, this, &SpinButton::stepUp);
     connect(down_, &QAbstractButton::pressed, this, &SpinButton::stepDown);
@@ -87,14 +94,14 @@ void SpinButton::setMax(int max)
 void SpinButton::stepUp()
 {
     value_ = static_cast<int>(std::min<long long>(static_cast<long long>(value_) + smallChange_, max_));
-    announceValue();
+    stepped();
     emit SpinUp();
 }
 
 void SpinButton::stepDown()
 {
     value_ = static_cast<int>(std::max<long long>(static_cast<long long>(value_) - smallChange_, min_));
-    announceValue();
+    stepped();
     emit SpinDown();
 }
 
@@ -102,11 +109,18 @@ void SpinButton::stepTo(int value)
 {
     const int before = value_;
     setValue(value);
-    announceValue();
+    stepped();
     if (value_ >= before)
         emit SpinUp();
     else
         emit SpinDown();
+}
+
+void SpinButton::stepped()
+{
+    ++run_;
+    settle_.start();
+    announceValue();
 }
 
 void SpinButton::announceValue()

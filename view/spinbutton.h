@@ -28,7 +28,8 @@ private:
 // Setting Value from code reports nothing. The Up and Down keys and a screen
 // reader's Increase and Decrease step as the arrows do; Page Up and Page Down
 // step ten at once, Home and End to Min and Max, and a screen reader that
-// sets the value steps straight to it, each one step.
+// sets the value steps straight to it, each one step. Steps that come in a
+// quick run end in settled(), once the keys have been still for kSettle.
 class SpinButton : public QWidget
 {
     Q_OBJECT
@@ -55,6 +56,7 @@ public:
 signals:
     void SpinUp();
     void SpinDown();
+    void settled();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,8 +66,11 @@ protected:
 
     // The least time between two values told to screen readers.
     static constexpr std::chrono::milliseconds kAnnounceGap{100};
+    // How long the steps must pause for a run of them to have ended.
+    static constexpr std::chrono::milliseconds kSettle{400};
 
 private:
+    void stepped();
     void announceValue();
 
     ArrowButton* up_;
@@ -77,6 +82,8 @@ private:
     int delay_ = 50;
     QElapsedTimer announced_;
     QTimer pendingAnnouncement_;
+    QTimer settle_;
+    int run_ = 0; // steps since the run began
 };
 
 } // namespace tavrin

@@ -200,17 +200,22 @@ void YearView::buildOtherControls()
     Line1 = new Line(this, QStringLiteral("Line1"), kLine1);
 
     notice_ = new Notice(this);
-    connect(SpinButton1, &SpinButton::SpinUp, this, &YearView::tellRangeEnd);
-    connect(SpinButton1, &SpinButton::SpinDown, this, &YearView::tellRangeEnd);
+    connect(SpinButton1, &SpinButton::SpinUp, this, [this] { tellYear(false); });
+    connect(SpinButton1, &SpinButton::SpinDown, this, [this] { tellYear(false); });
+    connect(SpinButton1, &SpinButton::settled, this, [this] { tellYear(true); });
 }
 
 // A reader hears the value of each step, and at either end that it is one.
-void YearView::tellRangeEnd()
+// After a quick run of steps it hears the year again: keys still queued when
+// it began to speak the last value may have cut that short.
+void YearView::tellYear(bool settled)
 {
-    if (SpinButton1->Value() == SpinButton1->Max())
-        notice_->tell(QStringLiteral("last year"));
-    else if (SpinButton1->Value() == SpinButton1->Min())
-        notice_->tell(QStringLiteral("first year"));
+    const int year = SpinButton1->Value();
+    const QString end = year == SpinButton1->Max()   ? QStringLiteral(", the latest")
+                        : year == SpinButton1->Min() ? QStringLiteral(", the earliest")
+                                                     : QString();
+    if (settled || !end.isEmpty())
+        notice_->tell(QStringLiteral("year %1").arg(year) + end);
 }
 
 } // namespace tavrin

@@ -46,6 +46,8 @@ public:
     int currentMonth() const { return current_.month; }
     int currentDay() const { return current_.day; }
     DayCell* currentCell() const { return dayCell(current_.month, current_.day); }
+    // Makes a day of a month the current one and gives its panel the focus.
+    void focusDay(int month, int day);
     // The cell that shows a day of a month as drawn, or nullptr.
     DayCell* dayCell(int month, int day) const;
     // Grid slot (row-major, 0 to 41) of a month's 1st, and its days, as drawn.
@@ -91,9 +93,10 @@ private:
     bool moveBy(int days);
     bool moveByMonths(int months);
     void moveTo(int month, int day);
+    void markOrSayWhyNot();
     void frameCurrent();
     void announceDayFocus();
-    void tellRangeEnd();
+    void tellYear(bool settled);
 
     struct Drawn
     {
@@ -114,6 +117,7 @@ private:
     std::array<Drawn, 12> drawn_{};
     Day current_;
     DayCell* framed_ = nullptr; // the cell that shows the current day
+    const DayCell* refused_ = nullptr; // the day a reader was told it cannot mark
     DayAccessibles dayAccessibles_{this};
     Notice* notice_ = nullptr;
     ControlArray<TextBox> wday_;
