@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavrin_bench: how fast and how lean the planner window is, measured offscreen.
 //
 // Run without arguments it prints the report. Start-up and memory figures come

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on a desktop in dark mode: Qt's GTK platform theme with
 // Adwaita:dark, openbox, and a 1920 x 1080 Xvfb screen at a scale of 2, whose
 // 960 x 540 cannot hold the planner at its own size with its frame

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The planner as a blind user meets it: the real window, the keyboard alone,
 and what real Orca says, read from what the synthesizer starts to speak.
 

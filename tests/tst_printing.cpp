@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing: the press, the PDF page it makes, and the hand-over to real
 // servers: the private CUPS server of tests/cups/with-cups with its PDF
 // queue, the same server stalled, and the notification server (dunst) that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window as a client of weston (tests/run-in-weston), on a screen
 // that holds the planner and on screens and shells that do not (CTest runs
 // it on each). Whatever state is asked of it, through QWindow as Qt's own

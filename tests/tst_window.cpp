@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window: its whole picture against a reference (with the machine's
 // fonts, and with a font set that lacks Arial: every day must still fit its
 // cell), start-up on the clock's day, year steps, the "Language error" end,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the block of months. Tab enters it on 1 January; the
 // arrows move a day or a week, on from one month into the next and never
 // past the year; Page Up and Page Down move a month; Space marks a January

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking January days: a mark is nothing but the cell's red background. A
 // click, a screen reader's Mark and Space on the current day all mark.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a year into the twelve month panels.
 
 #include "yearview.h"

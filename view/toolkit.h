@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The thin layer between the planner and Qt Widgets: the kinds of control the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package as scripts/package does and checks what a user
 # gets: lintian's verdict, the dependencies only loaded at run time, exactly
 # our files, a valid desktop entry and AppStream file, then, installed for
