@@ -75,11 +75,13 @@ struct Planner
     QStringList boxes;
 };
 
-// What `program` writes, fed `input`.
+// What `program` writes, fed `input`; one that cannot start is named.
 inline QByteArray run(const QString& program, const QStringList& arguments, const QByteArray& input = {})
 {
     QProcess process;
     process.start(program, arguments);
+    if (!process.waitForStarted())
+        qWarning("missing: %s", qPrintable(program));
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished();
