@@ -8,8 +8,6 @@
 
 #include "windowtest.h"
 
-#include <QScreen>
-
 using namespace tavrin;
 
 // The colour most of `area` shows, its background, and the pixel that

@@ -50,10 +50,8 @@ def start_setting(home, started, orca):
     subprocess.run(['dbus-send', '--session', '--print-reply', '--dest=org.a11y.Bus', '/org/a11y/bus',
                     'org.a11y.Bus.GetAddress'], check=True, timeout=20, **QUIET)
     started.append(subprocess.Popen(['openbox'], **QUIET))
-    for _ in range(100):  # until openbox manages windows
-        if b'window id' in subprocess.run(['xprop', '-root', '_NET_SUPPORTING_WM_CHECK'], capture_output=True).stdout:
-            break
-        time.sleep(0.1)
+    subprocess.run(['timeout', '10', 'sh', '-c', 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>&1 | grep -q "window id";'
+                    ' do sleep 0.1; done'], check=True)  # until openbox manages windows
     if not orca:
         return
     os.makedirs(os.path.join(home, 'speechd', 'modules'))
@@ -74,9 +72,10 @@ class Orca:
     """What the synthesizer started to speak since the last mark(), with when."""
     def __init__(self, home):
         self.log, self.said_file, self.seen = os.path.join(home, 'orca.log'), os.path.join(home, 'said'), 0
+        open(self.said_file, 'a').close()  # the synthesizer appends to it
 
     def mark(self):
-        self.seen = os.path.getsize(self.said_file) if os.path.exists(self.said_file) else 0
+        self.seen = os.path.getsize(self.said_file)
         return time.time()
 
     def wait(self, words, seconds, since):
@@ -88,8 +87,6 @@ class Orca:
 
     def said(self):
         """(start, text) of each utterance, key echo left out."""
-        if not os.path.exists(self.said_file):
-            return []
         with open(self.said_file, errors='replace') as said:
             text = (said.seek(self.seen), said.read())[1]  # an utterance may hold line breaks
         return [(float(at), words.strip()) for at, words in re.findall(UTTERANCE, text, re.M)
@@ -150,8 +147,7 @@ def end_to_end(tavrin, home, started, timed):
 
 def main(args):
     if missing := [program for program in NEEDED if not shutil.which(program)]:
-        print('tst_orca: missing ' + ', '.join(missing) + ' (scripts/setup installs them)', file=sys.stderr)
-        return 1
+        sys.exit('tst_orca: missing ' + ', '.join(missing) + ' (scripts/setup installs them)')
     started = []
     with tempfile.TemporaryDirectory(prefix='tavrin-orca.') as home:
         try:

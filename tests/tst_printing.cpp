@@ -38,7 +38,13 @@ QByteArray notifications()
     return dunst("NotificationListHistory");
 }
 
+// A press on Print: the button, the window's size, the clock's day by then
+// (the window started on day 6), whether the banner shows then, the paper.
+struct Press { Qt::MouseButton button; QSize window; unsigned printDay; bool banner; QPageLayout paper; };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Press)
 
 class TestPrinting : public QObject
 {
@@ -46,26 +52,19 @@ class TestPrinting : public QObject
 private slots:
     void press_data()
     {
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<unsigned>("printDay"); // the window started on day 6
-        QTest::addColumn<bool>("banner");
-        QTest::addColumn<QPageLayout>("paper");
-        QTest::addColumn<QSize>("window");
+        QTest::addColumn<Press>("press");
         const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter),
             a3(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(5, 40, 15, 10), QPageLayout::Millimeter);
-        QTest::newRow("left, day 20, A4") << Qt::LeftButton << 20u << true << a4 << QSize(808, 571);
+        QTest::newRow("left, day 20, A4") << Press{Qt::LeftButton, QSize(808, 571), 20u, true, a4};
         // Upright paper leaves room above and below the planner; the window
         // around the planner is no part of the page.
-        QTest::newRow("right, day 10, upright A3, larger window") << Qt::RightButton << 10u << false << a3 << QSize(1000, 700);
+        QTest::newRow("right, day 10, upright A3, larger window") << Press{Qt::RightButton, QSize(1000, 700), 10u, false, a3};
     }
 
     void press()
     {
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(unsigned, printDay);
-        QFETCH(bool, banner);
-        QFETCH(QPageLayout, paper);
-        QFETCH(QSize, window);
+        QFETCH(Press, press);
+        const auto [button, window, printDay, banner, paper] = press;
         Planner planner;
         QVERIFY(planner.start());
         auto& view = *planner.window;

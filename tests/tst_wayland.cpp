@@ -11,10 +11,6 @@
 
 #include "windowtest.h"
 
-#include <QDate>
-#include <QSignalSpy>
-#include <QWindow>
-
 class TestWayland : public QObject
 {
     Q_OBJECT

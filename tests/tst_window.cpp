@@ -12,6 +12,9 @@ using namespace tavrin;
 using namespace tavrin::test;
 using namespace std::chrono;
 
+struct Step { QDate today; QString arrows; int shown, januaryFirst; bool banner; };
+Q_DECLARE_METATYPE(Step)
+
 class TestWindow : public QObject
 {
     Q_OBJECT
@@ -51,38 +54,32 @@ private slots:
         QVERIFY(!view.WDay().at(27)->isEnabled());
         const int differing = unmatchedPixels(shot, reference, 0, 24);
         shot.save(QStringLiteral("window-actual.png"));
-        QVERIFY2(differing <= 4, qPrintable(QStringLiteral("%1 pixels differ; see window-actual.png")
-                                                .arg(differing)));
+        QVERIFY2(differing <= 4, qPrintable(QString("%1 pixels differ; see window-actual.png").arg(differing)));
     }
 
-    // Start on a clock's day, then step: u up, d down (capitals: by the keyboard).
+    // Start on a clock's day, then step: u up, d down (capitals: by the keyboard); the year shown, the cell of
+    // 1 January in it, and whether the banner shows. Shown without the window system activating it, start-up
+    // still runs; the first real activation, after the steps, then starts nothing again.
     void steps_data()
     {
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<QString>("arrows");
-        QTest::addColumn<int>("shown");
-        QTest::addColumn<int>("januaryFirst"); // the cell of 1 January in the shown year
-        QTest::addColumn<bool>("banner");
-        for (const int day : {1, 7, 16, 24})
-            QTest::addRow("day %d", day) << QDate(2026, 12, day) << "" << 2026 << 5 << true;
-        for (const int day : {8, 15, 25, 31})
-            QTest::addRow("day %d", day) << QDate(2026, 12, day) << "" << 2026 << 5 << false;
-        QTest::newRow("clock after 3000") << QDate(3125, 12, 10) << "" << 3000 << 4 << false;
-        QTest::newRow("3000 up stays") << QDate(3000, 12, 10) << "u" << 3000 << 4 << false;
-        QTest::newRow("1 down, down: 0 stays") << QDate(1, 12, 10) << "dd" << 0 << 0 << false;
-        QTest::newRow("1000 down, no leading zero") << QDate(1000, 12, 10) << "d" << 999 << 3 << false;
-        QTest::newRow("2026 keys up, up, down") << QDate(2026, 12, 10) << "UUD" << 2027 << 6 << false;
+        QTest::addColumn<Step>("step");
+        for (const auto& [day, banner] : std::initializer_list<std::pair<int, bool>>{
+                 {1, true}, {7, true}, {8, false}, {15, false}, {16, true}, {24, true}, {25, false}, {31, false}})
+            QTest::addRow("day %d", day) << Step{QDate(2026, 12, day), "", 2026, 5, banner};
+        QTest::newRow("clock after 3000") << Step{QDate(3125, 12, 10), "", 3000, 4, false};
+        QTest::newRow("3000 up stays") << Step{QDate(3000, 12, 10), "u", 3000, 4, false};
+        QTest::newRow("1 down, down: 0 stays") << Step{QDate(1, 12, 10), "dd", 0, 0, false};
+        QTest::newRow("1000 down, no leading zero") << Step{QDate(1000, 12, 10), "d", 999, 3, false};
+        QTest::newRow("2026 keys up, up, down") << Step{QDate(2026, 12, 10), "UUD", 2027, 6, false};
     }
     void steps()
     {
-        QFETCH(QDate, today);
-        QFETCH(QString, arrows);
-        QFETCH(int, shown);
-        QFETCH(int, januaryFirst);
-        QFETCH(bool, banner);
+        QFETCH(Step, step);
+        const auto [today, arrows, shown, januaryFirst, banner] = step;
         Planner planner(year{today.year()} / 12 / unsigned(today.day()));
-        QVERIFY(planner.start());
         auto& view = *planner.window;
+        view.setAttribute(Qt::WA_ShowWithoutActivating);
+        QVERIFY(planner.start());
         auto* spin = view.SpinButton1;
         for (const QChar arrow : arrows) {
             const bool up = arrow.toLower() == u'u';
@@ -91,24 +88,12 @@ private slots:
             else
                 QTest::mouseClick(up ? spin->upArrow() : spin->downArrow(), Qt::LeftButton);
         }
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
         QCOMPARE(view.Image1->isVisible(), banner);
         QCOMPARE(spin->Value(), shown);
         QCOMPARE(view.yearBox()->text(), QString::number(shown));
         QCOMPARE(daysShown(view, 1), QStringLiteral("%1+31").arg(januaryFirst));
-    }
-
-    // Shown without the window system activating it, start-up still runs;
-    // its first real activation then starts nothing again.
-    void activation()
-    {
-        Planner planner;
-        auto& view = *planner.window;
-        view.setAttribute(Qt::WA_ShowWithoutActivating);
-        QVERIFY(planner.start());
-        QTest::mouseClick(view.SpinButton1->upArrow(), Qt::LeftButton);
-        view.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&view));
-        QCOMPARE(view.yearBox()->text(), "2027");
     }
 
     void languageError()

@@ -11,21 +11,25 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 namespace tavrin::test {
 
 // Collects, for each print, the picture of the planner in the window, the
-// names of the controls it shows and the PDF page it makes for `layout`.
+// names of the controls it shows, where the focus is and the PDF page it
+// makes for `layout`.
 struct PageCollector : PageSink
 {
     std::vector<QImage> pages;
     QStringList shown;
+    QWidgetList focus;
     std::vector<QByteArray> pdfs;
     QPageLayout layout; // the paper, as the printing test sets it
     void print(YearView& window) override
     {
+        focus << QApplication::focusWidget();
         pages.push_back(window.grab(window.plannerRect()).toImage());
         for (const QWidget* control : window.findChildren<QWidget*>())
             shown << (control->isVisible() ? control->objectName() : QString());

@@ -43,8 +43,7 @@ diff <(dpkg-deb -c "$deb" | awk '!/^d/ {print $NF}' | sort) <(printf './usr/%s\n
 # purged on the way out; a tavrin the machine already has is not ours to replace.
 status=$(dpkg-query -W -f='${db:Status-Status}' tavrin 2>/dev/null || true)
 [[ ${status:-not-installed} == not-installed ]] || { echo "FAIL: tavrin is $status here; remove it first"; exit 1; }
-sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo -n)
+[[ $(id -u) -eq 0 ]] && sudo=() || sudo=(sudo -n)
 export DEBIAN_FRONTEND=noninteractive
 apt=("${sudo[@]}" apt-get -y -qq -o DPkg::Lock::Timeout=120)
 trap '"${apt[@]}" purge tavrin >/dev/null; rm -rf "$scratch"' EXIT
