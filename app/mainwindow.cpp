@@ -26,9 +26,8 @@ unsigned dayOfMonth(const Clock& clock)
 
 MainWindow::MainWindow(Services services) : services_(std::move(services))
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Every size we draw, so docks and task switchers need not scale a small
     // one up, and the scalable drawing at 256 px for dense screens.
     QIcon icon;
@@ -108,8 +107,8 @@ void MainWindow::renderOrEnd()
     try {
         RenderYear();
     } catch (const LanguageError&) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tavrin"),
-                        QStringLiteral("Language error"), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tavrin"), QStringLiteral("Language error"),
+                        QMessageBox::Ok, this);
         box.exec();
         ended_ = true;
         services_.endProgram();
@@ -142,13 +141,14 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
         // printer hands it over on its own thread, so the window is back at
         // once whatever the print server does.
         services_.printer->print(*this);
-        notice()->tell(queued             ? QStringLiteral("A page is already on its way; this one follows it")
+        notice()->tell(queued ? QStringLiteral("A page is already on its way; this one follows it")
                        : printer.isEmpty() ? QStringLiteral("Printing…")
                                            : QStringLiteral("Printing to %1…").arg(printer));
     } catch (const PrintError& error) {
         reportPrintOutcome({{}, error.plain(), QString::fromStdString(error.what())});
     } catch (const std::exception& error) {
-        reportPrintOutcome({{}, QStringLiteral("the page could not be made"), QString::fromStdString(error.what())});
+        reportPrintOutcome(
+            {{}, QStringLiteral("the page could not be made"), QString::fromStdString(error.what())});
     }
     applyBannerSchedule();
     FRMyEAR->show();

@@ -119,10 +119,13 @@ private:
     void keepOwnSize()
     {
         if (wayland_ && !(window_->windowState() & kLarger) && window_->size() != own_)
-            QMetaObject::invokeMethod(window_, [this] {
-                if (!(window_->windowState() & kLarger))
-                    window_->resize(own_);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                window_,
+                [this] {
+                    if (!(window_->windowState() & kLarger))
+                        window_->resize(own_);
+                },
+                Qt::QueuedConnection);
     }
 
     // A request made in this process changes the state Qt records before the

@@ -43,8 +43,7 @@ void reportPrintOutcome(const PrintOutcome& outcome)
             QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
         notify << QStringLiteral("Tavrin") << 0u << QStringLiteral("org.tavrin.Tavrin")
                << QStringLiteral("Nothing was printed") << reason << QStringList()
-               << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("org.tavrin.Tavrin")}}
-               << -1;
+               << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("org.tavrin.Tavrin")}} << -1;
         bus.send(notify);
     });
 }

@@ -33,7 +33,8 @@ public:
         http_.reset(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                                  static_cast<int>(std::max(left, milliseconds(1)).count()), nullptr));
         if (!http_)
-            fail(kNotAnswering, QStringLiteral("cannot reach the print server ") + QString::fromLocal8Bit(cupsServer()));
+            fail(kNotAnswering,
+                 QStringLiteral("cannot reach the print server ") + QString::fromLocal8Bit(cupsServer()));
         // Every wait for the server comes back here each tenth of a second.
         httpSetTimeout(http_.get(), 0.1, &Session::keepWaiting, this);
         dest_.reset(cupsGetNamedDest(http_.get(), nullptr, nullptr));
@@ -50,12 +51,14 @@ public:
         // The paper the user chose for this printer, else the printer's own
         // default (cupsGetDestMediaDefault() would take Letter instead).
         const char* media = cupsGetOption(CUPS_MEDIA, dest_->num_options, dest_->options);
-        if (ipp_attribute_t* ownDefault = cupsFindDestDefault(http_.get(), dest_.get(), info_.get(), CUPS_MEDIA);
+        if (ipp_attribute_t* ownDefault =
+                cupsFindDestDefault(http_.get(), dest_.get(), info_.get(), CUPS_MEDIA);
             !media && ownDefault)
             media = ippGetString(ownDefault, 0, nullptr);
         cups_size_t sheet;
         if (!media
-            || !cupsGetDestMediaByName(http_.get(), dest_.get(), info_.get(), media, CUPS_MEDIA_FLAGS_DEFAULT, &sheet))
+            || !cupsGetDestMediaByName(http_.get(), dest_.get(), info_.get(), media, CUPS_MEDIA_FLAGS_DEFAULT,
+                                       &sheet))
             return fallbackPageLayout();
         // Hundredths of millimetres on the upright sheet; a landscape page
         // lies on it turned a quarter anticlockwise.
@@ -70,8 +73,8 @@ public:
         if (cupsCreateDestJob(http_.get(), dest_.get(), info_.get(), &job, "Tavrin", 0, nullptr)
             != IPP_STATUS_OK)
             fail(refused(), name() + QStringLiteral(" refused the job"));
-        if (cupsStartDestDocument(http_.get(), dest_.get(), info_.get(), job, "Tavrin", CUPS_FORMAT_PDF,
-                                  0, nullptr, 1)
+        if (cupsStartDestDocument(http_.get(), dest_.get(), info_.get(), job, "Tavrin", CUPS_FORMAT_PDF, 0,
+                                  nullptr, 1)
                 != HTTP_STATUS_CONTINUE
             || cupsWriteRequestData(http_.get(), pdf.constData(), static_cast<size_t>(pdf.size()))
                    != HTTP_STATUS_CONTINUE

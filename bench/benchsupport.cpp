@@ -94,8 +94,8 @@ std::size_t TimedPrinter::ended()
 
 Planner::Planner(std::chrono::year_month_day today, std::shared_ptr<PageSink> printer)
 {
-    window = std::make_unique<MainWindow>(WindowServices{
-        [today] { return today; }, std::move(printer), [count = languageErrors] { ++*count; }});
+    window = std::make_unique<MainWindow>(WindowServices{[today] { return today; }, std::move(printer),
+                                                         [count = languageErrors] { ++*count; }});
 }
 
 bool Planner::start()
@@ -140,8 +140,8 @@ bool PaintProbe::eventFilter(QObject* watched, QEvent* event)
             ++events_;
             if (std::ranges::find(painted_, widget) == painted_.end())
                 painted_.push_back(widget);
-            covered_ += static_cast<QPaintEvent*>(event)->region().translated(
-                widget->mapTo(window_, QPoint()));
+            covered_ +=
+                static_cast<QPaintEvent*>(event)->region().translated(widget->mapTo(window_, QPoint()));
         }
     }
     return false;

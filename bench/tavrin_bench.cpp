@@ -22,9 +22,9 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace tavrin;
@@ -70,16 +70,16 @@ class Report
 {
 public:
     // One figure; a figure with a target gets PASS or FAIL.
-    void figure(int part, const std::string& what, const std::string& value,
-                const std::string& target = {}, std::optional<bool> pass = {})
+    void figure(int part, const std::string& what, const std::string& value, const std::string& target = {},
+                std::optional<bool> pass = {})
     {
         std::string verdict;
         if (pass) {
             verdict = *pass ? "PASS" : "FAIL";
             failed_ = failed_ || !*pass;
         }
-        std::printf("%d  %-48s %-36s %-18s %s\n", part, what.c_str(), value.c_str(),
-                    target.c_str(), verdict.c_str());
+        std::printf("%d  %-48s %-36s %-18s %s\n", part, what.c_str(), value.c_str(), target.c_str(),
+                    verdict.c_str());
         std::fflush(stdout);
     }
     void note(int part, const std::string& text)
@@ -100,8 +100,7 @@ using ChildFigures = std::map<std::string, double>;
 
 // A fresh copy of this program in a child mode; `within` is a command that
 // runs it, such as the private accessibility setting of the AT-SPI test.
-std::optional<ChildFigures> runChild(const QString& mode, std::string* problem,
-                                     QStringList within = {})
+std::optional<ChildFigures> runChild(const QString& mode, std::string* problem, QStringList within = {})
 {
     QProcess child;
     within << QCoreApplication::applicationFilePath() << QStringLiteral("--child") << mode;
@@ -112,8 +111,8 @@ std::optional<ChildFigures> runChild(const QString& mode, std::string* problem,
         || child.exitCode() != 0) {
         child.kill();
         child.waitForFinished();
-        *problem = "child '" + mode.toStdString() + "' failed: "
-                   + child.readAllStandardError().trimmed().toStdString();
+        *problem = "child '" + mode.toStdString()
+                   + "' failed: " + child.readAllStandardError().trimmed().toStdString();
         return std::nullopt;
     }
     ChildFigures figures;
@@ -145,9 +144,8 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && window_ && paintedAtMs_ < 0
-            && receiver->isWidgetType() && static_cast<QWidget*>(receiver)->window() == window_
-            && ready_())
+        if (event->type() == QEvent::Paint && window_ && paintedAtMs_ < 0 && receiver->isWidgetType()
+            && static_cast<QWidget*>(receiver)->window() == window_ && ready_())
             sawPaint_ = true;
         ++depth_;
         const bool result = QApplication::notify(receiver, event);
@@ -179,8 +177,7 @@ std::unique_ptr<MainWindow> shippedWindow()
 
 bool showsYear(const MainWindow& window)
 {
-    return window.yearBox()->text()
-           == QString::number(static_cast<int>(kBannerShownDay.year()));
+    return window.yearBox()->text() == QString::number(static_cast<int>(kBannerShownDay.year()));
 }
 
 int childStartup(int argc, char** argv)
@@ -189,7 +186,8 @@ int childStartup(int argc, char** argv)
     WatchingApplication app(argc, argv);
     const double beforeWindow = nowMs();
     auto window = shippedWindow();
-    app.watch(window.get(), [&] { return showsYear(*window); }, [] { QCoreApplication::quit(); });
+    app.watch(
+        window.get(), [&] { return showsYear(*window); }, [] { QCoreApplication::quit(); });
     window->show();
     QTimer::singleShot(20000, [] { QCoreApplication::exit(1); });
     if (app.exec() != 0)
@@ -295,8 +293,8 @@ int childAccessibility(int argc, char** argv, bool held)
     if (held) {
         QWidget* const up = spin.upArrow();
         const QPointF at = QRectF(up->rect()).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, up->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, at, up->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(up, &press);
         QTimer::singleShot(kHeldMs, &app, &QCoreApplication::quit);
         app.exec();
@@ -361,7 +359,10 @@ void measureSteps(Report& report, MainWindow& window)
     for (int round = 0; round < kTimedRounds; ++round) {
         time(forcedMs, forcedStep);
         time(floorMs, paintAll);
-        time(naturalMs, [&] { stepper.step(); flush(); });
+        time(naturalMs, [&] {
+            stepper.step();
+            flush();
+        });
     }
 
     const double step = median(forcedMs);
@@ -372,8 +373,7 @@ void measureSteps(Report& report, MainWindow& window)
     report.figure(1, "full repaint, nothing changed (floor), median", fmt("%.3f ms", floor));
     report.figure(1, "step / floor", fmt("%.2f", ratio), "<= 1.30", ratio <= 1.30);
     report.figure(1, "year step + full repaint, p95",
-                  fmt("%.3f ms (max %.2f)", p95, *std::ranges::max_element(forcedMs)), "< 10 ms",
-                  p95 < 10.0);
+                  fmt("%.3f ms (max %.2f)", p95, *std::ranges::max_element(forcedMs)), "< 10 ms", p95 < 10.0);
     report.figure(1, "step painting only what changed, median", fmt("%.3f ms", median(naturalMs)));
     if (stepper.faults)
         report.figure(1, "steps that did not show a new year", fmt("%d", stepper.faults), "0", false);
@@ -423,8 +423,8 @@ void measureResident(Report& report)
         return;
     report.figure(3, "resident after start: planner " + plannerSize, fmt("%.0f KiB", planner));
     report.figure(3, "resident after start: bare QWidget " + bareSize, fmt("%.0f KiB", bare));
-    report.figure(3, "planner / bare", fmt("%.2f (+%.0f KiB)", planner / bare, planner - bare),
-                  "<= 1.5", planner / bare <= 1.5);
+    report.figure(3, "planner / bare", fmt("%.2f (+%.0f KiB)", planner / bare, planner - bare), "<= 1.5",
+                  planner / bare <= 1.5);
 }
 
 void measureEndurance(Report& report, MainWindow& window)
@@ -459,8 +459,9 @@ void measureEndurance(Report& report, MainWindow& window)
     const long rssAfter = memoryFigures().rssKiB;
     const long growth = rssAfter - rssBefore;
 
-    report.figure(4, fmt("%d steps over years %d..%d, painting each", kEnduranceSteps,
-                         window.SpinButton1->Min(), window.SpinButton1->Max()),
+    report.figure(4,
+                  fmt("%d steps over years %d..%d, painting each", kEnduranceSteps, window.SpinButton1->Min(),
+                      window.SpinButton1->Max()),
                   fmt("%.1f s (%.3f ms/step)", seconds, seconds * 1000 / kEnduranceSteps));
     report.figure(4, "RSS before -> after", fmt("%ld -> %ld KiB (%+ld)", rssBefore, rssAfter, growth),
                   fmt("growth <= %.0f KiB", kKiBPerMB), growth <= kKiBPerMB);
@@ -520,8 +521,9 @@ void measurePrinting(Report& report)
         report.figure(5, "peak RSS rise during a print", problem, "", false);
     } else {
         const double rise = memory->at("peak_kib") - memory->at("resting_kib");
-        report.figure(5, memory->at("accepted") ? "peak RSS rise, press to job accepted"
-                                                : "peak RSS rise, press to job refused (no printer)",
+        report.figure(5,
+                      memory->at("accepted") ? "peak RSS rise, press to job accepted"
+                                             : "peak RSS rise, press to job refused (no printer)",
                       fmt("%.0f KiB", rise), fmt("< %.0f KiB", 5 * kKiBPerMB),
                       memory->at("peak_reset") && rise < 5 * kKiBPerMB);
     }
@@ -531,7 +533,8 @@ void measurePrinting(Report& report)
         TimedPrinter real(std::chrono::seconds(30));
         const auto [restored, accepted] = timePresses(real, &problem);
         report.figure(5, "press -> window restored, median (max)",
-                      problem.empty() ? fmt("%.1f ms (%.1f)", median(restored), percentile(restored, 100)) : problem,
+                      problem.empty() ? fmt("%.1f ms (%.1f)", median(restored), percentile(restored, 100))
+                                      : problem,
                       "< 100 ms", problem.empty() && percentile(restored, 100) < 100);
         if (accepted.empty())
             report.note(5, "press -> job accepted by CUPS: none was (" + real.failure + ")");
@@ -542,19 +545,22 @@ void measurePrinting(Report& report)
 
     // A server that takes the connection and never answers; the bound is
     // 2 s here so the run stays short (30 s in the program).
-    const std::string path = QDir::temp().filePath(QStringLiteral("tavrin-bench-stalled-%1").arg(getpid())).toStdString();
+    const std::string path =
+        QDir::temp().filePath(QStringLiteral("tavrin-bench-stalled-%1").arg(getpid())).toStdString();
     sockaddr_un address{AF_UNIX, {}};
     path.copy(address.sun_path, sizeof address.sun_path - 1);
     const int stalled = socket(AF_UNIX, SOCK_STREAM, 0);
     const QByteArray server = qgetenv("CUPS_SERVER");
-    if (bind(stalled, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && listen(stalled, 16) == 0) {
+    if (bind(stalled, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
+        && listen(stalled, 16) == 0) {
         qputenv("CUPS_SERVER", path.c_str());
         TimedPrinter stalling(std::chrono::seconds(2));
         problem.clear();
         const auto stalledRestored = timePresses(stalling, &problem).first;
         report.figure(5, "stalled server: press -> window restored, median",
-                      problem.empty() ? fmt("%.1f ms (%.1f)", median(stalledRestored), percentile(stalledRestored, 100))
-                                      : problem,
+                      problem.empty()
+                          ? fmt("%.1f ms (%.1f)", median(stalledRestored), percentile(stalledRestored, 100))
+                          : problem,
                       "< 100 ms", problem.empty() && percentile(stalledRestored, 100) < 100);
         qputenv("CUPS_SERVER", server);
     }

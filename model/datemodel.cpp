@@ -9,7 +9,9 @@
 
 namespace tavrin {
 
-DateModel::DateModel() : interpretDate_(ParseDateText) {}
+DateModel::DateModel() : interpretDate_(ParseDateText)
+{
+}
 
 void DateModel::setDateInterpreter(DateInterpreter interpreter)
 {

@@ -25,8 +25,7 @@ public:
 class DateModel
 {
 public:
-    using DateInterpreter =
-        std::function<std::optional<std::chrono::year_month_day>(std::string_view)>;
+    using DateInterpreter = std::function<std::optional<std::chrono::year_month_day>(std::string_view)>;
 
     DateModel();
 

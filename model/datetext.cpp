@@ -12,8 +12,8 @@ namespace {
 // Reads a run of decimal digits only: no sign, no blanks, at least one digit.
 std::optional<int> readDigits(std::string_view digits)
 {
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
-                                       [](char c) { return c >= '0' && c <= '9'; }))
+    if (digits.empty()
+        || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -42,8 +42,7 @@ std::optional<std::chrono::year_month_day> ParseDateText(std::string_view text)
     if (!day || !year || *day > 31 || *year > static_cast<int>(std::chrono::year::max()))
         return std::nullopt;
 
-    const std::chrono::year_month_day date{std::chrono::year{*year},
-                                           std::chrono::month{monthNumber},
+    const std::chrono::year_month_day date{std::chrono::year{*year}, std::chrono::month{monthNumber},
                                            std::chrono::day{static_cast<unsigned>(*day)}};
     if (!date.ok())
         return std::nullopt;

@@ -15,13 +15,12 @@ inline constexpr std::array<std::string_view, 12> kMonthNames{
     "July",    "August",   "September", "October", "November", "December"};
 
 // Length of each month; February's entry is its common-year length.
-inline constexpr std::array<std::int16_t, 12> kMonthLengths{31, 28, 31, 30, 31, 30,
-                                                            31, 31, 30, 31, 30, 31};
+inline constexpr std::array<std::int16_t, 12> kMonthLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 inline constexpr int kFebruary = 2;
 
 // Weekday names by grid column: the week starts on Saturday.
-inline constexpr std::array<std::string_view, 7> kColumnWeekdays{
-    "Saturday", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday"};
+inline constexpr std::array<std::string_view, 7> kColumnWeekdays{"Saturday",  "Sunday",   "Monday", "Tuesday",
+                                                                 "Wednesday", "Thursday", "Friday"};
 
 } // namespace tavrin

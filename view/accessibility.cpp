@@ -9,8 +9,8 @@
 #include "yearview.h"
 
 #include <QAccessibleObject>
-#include <QApplication>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -28,8 +28,7 @@ QString markAction()
 }
 
 // An accessible object that turns away the calls the AT-SPI guard refuses.
-template <class Base>
-class Guarded : public Base
+template <class Base> class Guarded : public Base
 {
 public:
     using Base::Base;
@@ -155,7 +154,8 @@ public:
     QWindow* window() const override { return table() ? table()->window() : nullptr; }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
+                                                       : nullptr;
     }
     QAccessibleInterface* parent() const override { return table(); }
     QAccessibleInterface* child(int) const override { return nullptr; }
@@ -355,16 +355,19 @@ public:
         std::tie(*start, *end) = unitAt(offset, type);
         return text(*start, *end);
     }
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                             int* end) const override
     {
         const int at = unitAt(offset, type).first;
         std::tie(*start, *end) = at > 0 ? unitAt(at - 1, type) : std::pair(at, at);
         return text(*start, *end);
     }
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                            int* end) const override
     {
         const int after = unitAt(offset, type).second;
-        std::tie(*start, *end) = after >= 0 && after < characterCount() ? unitAt(after, type) : std::pair(after, after);
+        std::tie(*start, *end) =
+            after >= 0 && after < characterCount() ? unitAt(after, type) : std::pair(after, after);
         return text(*start, *end);
     }
     // Nothing to select, no caret to move, nothing to scroll.
@@ -392,7 +395,9 @@ private:
             return {offset, std::min(offset + 1, length)};
         if (type != QAccessible::WordBoundary || length == 0)
             return {0, length};
-        const auto wordStarts = [&](int i) { return !text.at(i).isSpace() && (i == 0 || text.at(i - 1).isSpace()); };
+        const auto wordStarts = [&](int i) {
+            return !text.at(i).isSpace() && (i == 0 || text.at(i - 1).isSpace());
+        };
         int start = std::min(offset, length - 1);
         while (start > 0 && !wordStarts(start))
             --start;
@@ -427,7 +432,10 @@ public:
         return type == QAccessible::Name ? button()->text() : QAccessibleWidget::text(type);
     }
 
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
 
     void doAction(const QString& action) override
     {
@@ -487,8 +495,8 @@ public:
         bool number = false;
         const double year = value.toDouble(&number);
         if (number && std::isfinite(year))
-            spin()->stepTo(static_cast<int>(
-                std::clamp(std::round(year), double(spin()->Min()), double(spin()->Max()))));
+            spin()->stepTo(
+                static_cast<int>(std::clamp(std::round(year), double(spin()->Min()), double(spin()->Max()))));
     }
     QVariant maximumValue() const override { return spin()->Max(); }
     QVariant minimumValue() const override { return spin()->Min(); }
@@ -566,8 +574,9 @@ QAccessibleInterface* DayAccessibles::at(int month, int slot)
     const int key = inside ? month * kCellsPerMonth + slot : -month;
     if (const auto found = ids_.find(key); found != ids_.end())
         return QAccessible::accessibleInterface(found->second);
-    QAccessibleInterface* day = inside ? static_cast<QAccessibleInterface*>(new DayAccessible(view_, month, slot))
-                                       : new NoDayAccessible(QAccessible::queryAccessibleInterface(view_->panel(month)));
+    QAccessibleInterface* day =
+        inside ? static_cast<QAccessibleInterface*>(new DayAccessible(view_, month, slot))
+               : new NoDayAccessible(QAccessible::queryAccessibleInterface(view_->panel(month)));
     ids_[key] = QAccessible::registerAccessibleInterface(day);
     return day;
 }
@@ -594,7 +603,8 @@ void installAccessibility()
     static const bool installed = [] {
         QAccessible::installFactory(viewAccessible);
         // Qt may have made the application's own before; it is made anew.
-        if (auto* app = QAccessible::queryAccessibleInterface(qApp); app && !dynamic_cast<Guarded<QAccessibleApplication>*>(app))
+        if (auto* app = QAccessible::queryAccessibleInterface(qApp);
+            app && !dynamic_cast<Guarded<QAccessibleApplication>*>(app))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(app));
         return true;
     }();

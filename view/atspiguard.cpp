@@ -131,7 +131,8 @@ bool fit(QAccessibleInterface* object, const QDBusMessage& message)
     QString interface = message.interface();
     QString member = message.member();
     if (interface == u"org.freedesktop.DBus.Properties") {
-        if ((member != u"Get" || message.signature() != u"ss") && (member != u"Set" || message.signature() != u"ssv"))
+        if ((member != u"Get" || message.signature() != u"ss")
+            && (member != u"Set" || message.signature() != u"ssv"))
             return false;
         interface = args.at(0).toString();
         member += args.at(1).toString();
@@ -154,7 +155,8 @@ bool fit(QAccessibleInterface* object, const QDBusMessage& message)
     if (member == u"GetRangeExtents") {
         // The bridge measures every offset of the range, however long.
         const int start = args.at(0).toInt(), end = args.at(1).toInt();
-        return end <= start || (start >= 0 && (end == -1 || end <= object->textInterface()->characterCount()));
+        return end <= start
+               || (start >= 0 && (end == -1 || end <= object->textInterface()->characterCount()));
     }
     return true;
 }

@@ -11,8 +11,7 @@ constexpr auto indexes(bool february)
     std::array<int, kCellsPerMonth> all{};
     std::iota(all.begin(), all.end(), 0);
     if (february)
-        std::copy(kFebruaryBottomRow.begin(), kFebruaryBottomRow.end(),
-                  all.end() - kCellsPerRow);
+        std::copy(kFebruaryBottomRow.begin(), kFebruaryBottomRow.end(), all.end() - kCellsPerRow);
     return all;
 }
 
@@ -23,8 +22,7 @@ constexpr auto kFebruaryIndexes = indexes(true);
 
 std::span<const int> cellIndexes(int month)
 {
-    return month == 2 ? std::span<const int>(kFebruaryIndexes)
-                      : std::span<const int>(kRegularIndexes);
+    return month == 2 ? std::span<const int>(kFebruaryIndexes) : std::span<const int>(kRegularIndexes);
 }
 
 } // namespace tavrin

@@ -71,8 +71,8 @@ inline constexpr int kPanelHeight = 1935;
 // bottom edges.
 inline constexpr QSize kPanelContent{2625, 1920};
 
-inline constexpr std::array<const char*, kCellsPerRow> kWeekdayHeaders{
-    "Sat", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri"};
+inline constexpr std::array<const char*, kCellsPerRow> kWeekdayHeaders{"Sat", "Sun", "Mon", "Tue",
+                                                                       "Wed", "Thu", "Fri"};
 
 // Contents of a panel, in panel coordinates. Headers are 2 twips wider than
 // their pitch so each reaches into its right neighbour.

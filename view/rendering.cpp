@@ -39,8 +39,8 @@ void YearView::FillMonth(int month)
     const auto& cells = Txt(month);
     drawn_.at(static_cast<std::size_t>(month - 1)) = {cell, m.DaysInMonth};
     // A screen reader speaks each day as a date: "Saturday 1 January 2022".
-    const QString monthAndYear = QStringLiteral(" %1 %2").arg(
-        QString::fromStdString(m.monthName(month)), QString::fromStdString(m.YearText));
+    const QString monthAndYear = QStringLiteral(" %1 %2").arg(QString::fromStdString(m.monthName(month)),
+                                                              QString::fromStdString(m.YearText));
     for (m.DayCounter = 1; m.DayCounter <= m.DaysInMonth; ++m.DayCounter, ++cell) {
         auto* label = cells.at(cell);
         label->setNum(m.DayCounter);

@@ -49,8 +49,7 @@ void ArrowButton::paintEvent(QPaintEvent*)
 }
 
 SpinButton::SpinButton(QWidget* parent, const QString& name)
-    : QWidget(parent), up_(new ArrowButton(this, Qt::UpArrow)),
-      down_(new ArrowButton(this, Qt::DownArrow))
+    : QWidget(parent), up_(new ArrowButton(this, Qt::UpArrow)), down_(new ArrowButton(this, Qt::DownArrow))
 {
     setObjectName(name);
     setAccessibleName(QStringLiteral("Year"));
@@ -131,8 +130,9 @@ void SpinButton::announceValue()
     // kAnnounceGap, the last one included, instead of falling behind.
     if (announced_.isValid() && !announced_.hasExpired(kAnnounceGap.count())) {
         if (!pendingAnnouncement_.isActive())
-            pendingAnnouncement_.start(std::max(kAnnounceGap - std::chrono::milliseconds(announced_.elapsed()),
-                                                std::chrono::milliseconds(0)));
+            pendingAnnouncement_.start(
+                std::max(kAnnounceGap - std::chrono::milliseconds(announced_.elapsed()),
+                         std::chrono::milliseconds(0)));
         return;
     }
     pendingAnnouncement_.stop();

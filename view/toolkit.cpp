@@ -4,8 +4,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 #include <algorithm>
 #include <cmath>
 
@@ -125,16 +125,15 @@ void Label::mousePressEvent(QMouseEvent* event)
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
 }
 
-TextBox::TextBox(QWidget* parent, const QString& name, const QString& text)
-    : QLineEdit(text, parent)
+TextBox::TextBox(QWidget* parent, const QString& name, const QString& text) : QLineEdit(text, parent)
 {
     setObjectName(name);
     setFrame(false);
@@ -204,8 +203,7 @@ void PushButton::reportPress(Qt::MouseButton button, Qt::KeyboardModifiers shift
     }
 }
 
-Picture::Picture(QWidget* parent, const QString& name, const QString& file)
-    : QWidget(parent), picture_(file)
+Picture::Picture(QWidget* parent, const QString& name, const QString& file) : QWidget(parent), picture_(file)
 {
     setObjectName(name);
     // Qt reads the "@2x" in the name as two device pixels per pixel.

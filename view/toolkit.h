@@ -18,8 +18,7 @@
 namespace tavrin {
 
 // A control array: index -> element. Indexes may have gaps.
-template <class Control>
-using ControlArray = std::map<int, Control*>;
+template <class Control> using ControlArray = std::map<int, Control*>;
 
 QColor toQColor(Colour bgr);
 Colour fromQColor(const QColor& colour);
@@ -49,9 +48,12 @@ void setBackColor(QWidget* control, const QColor& colour);
 QColor backColor(const QWidget* control);
 // Text colour of enabled controls; a disabled control keeps the platform's
 // disabled look unless told otherwise.
-enum class WhenDisabled { PlatformLook, SameColour };
-void setTextColor(QWidget* control, const QColor& colour,
-                  WhenDisabled disabled = WhenDisabled::PlatformLook);
+enum class WhenDisabled
+{
+    PlatformLook,
+    SameColour
+};
+void setTextColor(QWidget* control, const QColor& colour, WhenDisabled disabled = WhenDisabled::PlatformLook);
 
 QFont makeFont(const FontStyle& style);
 

@@ -11,8 +11,8 @@
 namespace tavrin {
 namespace {
 
-TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const FontStyle& font,
-                     Colour back, const QColor& textColour)
+TextBox* makeTextBox(QWidget* parent, int index, const QString& text, const FontStyle& font, Colour back,
+                     const QColor& textColour)
 {
     auto* box = new TextBox(parent, elementName(QStringLiteral("WDay"), index), text);
     box->setFont(makeFont(font));
@@ -90,7 +90,8 @@ void YearView::layOut()
     setPlace(yearBox(), kYearBoxInFrame.toPixels(scale), kYearBoxFont, scale_);
     SpinButton1->setGeometry(at(kSpinButton));
     setPlace(Label1, at(kLabel1), kTitleLabelFont, scale_);
-    Image1->setGeometry(at({static_cast<int>(std::lround(Image1->Left())), kImage1.top, kImage1.width, kImage1.height}));
+    Image1->setGeometry(
+        at({static_cast<int>(std::lround(Image1->Left())), kImage1.top, kImage1.width, kImage1.height}));
     Line2->setGeometry(kLine2.toPixels(scale).translated(corner_));
     Line1->setGeometry(kLine1.toPixels(scale).translated(corner_));
 }
@@ -98,7 +99,8 @@ void YearView::layOut()
 void YearView::layOutMonthPanel(const MonthPanelRow& row, TwipScale scale)
 {
     auto* panel = this->panel(row.month);
-    panel->setGeometry(TwipRect{row.left, row.top, kPanelWidth, kPanelHeight}.toPixels(scale).translated(corner_));
+    panel->setGeometry(
+        TwipRect{row.left, row.top, kPanelWidth, kPanelHeight}.toPixels(scale).translated(corner_));
     // At every scale the controls leave the panel's last column and row of
     // pixels black: the one-pixel lines between the months.
     const auto inPanel = TwipScale::filling(kPanelContent, panel->size() - QSize(1, 1));
@@ -123,8 +125,8 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
     auto* panel = new Panel(this, QString::fromLatin1(row.panelName), kBlack);
     panels_.at(static_cast<std::size_t>(row.month - 1)) = panel;
 
-    wday_[row.titleIndex] = makeTextBox(panel, row.titleIndex, QString::fromLatin1(row.title),
-                                        kTitleFont, kDarkGrey, toQColor(kWhite));
+    wday_[row.titleIndex] = makeTextBox(panel, row.titleIndex, QString::fromLatin1(row.title), kTitleFont,
+                                        kDarkGrey, toQColor(kWhite));
     for (int column = 0; column < kCellsPerRow; ++column) {
         const int index = row.headerIndexes.at(static_cast<std::size_t>(column));
         wday_[index] = makeTextBox(panel, index,
@@ -173,8 +175,8 @@ void YearView::buildOtherControls()
     Command1 = new PushButton(this, QStringLiteral("Command1"), QStringLiteral("Print"));
 
     FRMyEAR = new Panel(this, QStringLiteral("FRMyEAR"), kGrey);
-    wday_[kYearBoxIndex] = makeTextBox(FRMyEAR, kYearBoxIndex, QString(),
-                                       kYearBoxFont, kGrey, toQColor(kWhite));
+    wday_[kYearBoxIndex] =
+        makeTextBox(FRMyEAR, kYearBoxIndex, QString(), kYearBoxFont, kGrey, toQColor(kWhite));
     // The frame is disabled so the box inside takes no input; the box itself
     // stays enabled and draws white bold text on grey, though Qt hands the
     // frame's disabled state down to it.

@@ -64,10 +64,7 @@ public:
     const DateModel& model() const { return model_; }
 
     // Day cells of a month (1 to 12), by cell index.
-    const ControlArray<DayCell>& Txt(int month) const
-    {
-        return txt_.at(static_cast<std::size_t>(month - 1));
-    }
+    const ControlArray<DayCell>& Txt(int month) const { return txt_.at(static_cast<std::size_t>(month - 1)); }
     const ControlArray<TextBox>& WDay() const { return wday_; }
     TextBox* yearBox() const { return wday_.at(kYearBoxIndex); }
     Panel* panel(int month) const { return panels_.at(static_cast<std::size_t>(month - 1)); }
@@ -117,7 +114,7 @@ private:
     std::array<ControlArray<DayCell>, 12> txt_;
     std::array<Drawn, 12> drawn_{};
     Day current_;
-    DayCell* framed_ = nullptr; // the cell that shows the current day
+    DayCell* framed_ = nullptr;        // the cell that shows the current day
     const DayCell* refused_ = nullptr; // the day a reader was told it cannot mark
     DayAccessibles dayAccessibles_{this};
     Notice* notice_ = nullptr;
