@@ -44,5 +44,5 @@ int main(int argc, char* argv[])
 
     tavrin::MainWindow window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

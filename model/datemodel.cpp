@@ -18,7 +18,7 @@ void DateModel::setDateInterpreter(DateInterpreter interpreter)
     interpretDate_ = std::move(interpreter);
 }
 
-void DateModel::MonthGeometry(std::string name)
+void DateModel::MonthGeometry(const std::string& name)
 {
     DaysInMonth = 0;
     const auto found = std::find(kMonthNames.begin(), kMonthNames.end(), name);

@@ -40,7 +40,7 @@ public:
     // leaves DaysInMonth 0 and touches no StartCell. Throws LanguageError when
     // the month's date cannot be interpreted, and for February also when
     // YearText does not read as a number (before its column is computed).
-    void MonthGeometry(std::string name);
+    void MonthGeometry(const std::string& name);
 
     // Stores in StartCell the Saturday-first column (0 to 6) of day 1 of the
     // month. On failure StartCell stays 0 and LanguageError is thrown.
