@@ -36,8 +36,7 @@ private slots:
             for (int m = 1; m <= 12; ++m) {
                 model.MonthGeometry(model.monthName(m));
                 const int length = m == 2 ? 28 + leap : 30 + (m + m / 8) % 2;
-                QVERIFY2(model.startCell(m) == column && model.DaysInMonth == length,
-                         qPrintable(QString::asprintf("year %d, month %d", y, m)));
+                QVERIFY2(model.startCell(m) == column && model.DaysInMonth == length, qPrintable(QString::asprintf("year %d, month %d", y, m)));
                 column = (column + length) % 7;
             }
         }
@@ -57,8 +56,7 @@ private slots:
         QCOMPARE(model.DaysInMonth, 0);
         QCOMPARE(model.startCell(1), 2);
         QVERIFY(std::ranges::count(model.StartCell, 9) == 11);
-        for (const char* text : {"February 29, 2022", "April 31, 2024", "January 0, 2022", "January 2, -5",
-                                 "January 2, 2022x", "January 2, 99999999999"})
+        for (const char* text : {"February 29, 2022", "April 31, 2024", "January 0, 2022", "January 2, -5", "January 2, 2022x", "January 2, 99999999999"})
             QVERIFY2(!ParseDateText(text), text);
         model.setDateInterpreter([](std::string_view) { return std::nullopt; });
         model.startCell(7) = 5;

@@ -19,9 +19,7 @@ static std::pair<QColor, QColor> backAndInk(const QImage& image, const QRect& ar
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[image.pixel(x, y)];
     const QColor back = std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first;
-    return {back, std::ranges::max_element(counts, {}, [&](auto& p) {
-                      return contrast(back, QColor(p.first));
-                  })->first};
+    return {back, std::ranges::max_element(counts, {}, [&](auto& p) { return contrast(back, QColor(p.first)); })->first};
 }
 
 class TestDesktop : public QObject
@@ -43,29 +41,23 @@ private slots:
         QTRY_COMPARE(test::misplaced(view), QString());
 
         const auto at = [&view](const QWidget* control, int inset = 0) {
-            return QRect(control->mapTo(&view, QPoint()), control->size())
-                .adjusted(inset, inset, -inset, -inset);
+            return QRect(control->mapTo(&view, QPoint()), control->size()).adjusted(inset, inset, -inset, -inset);
         };
         QImage screen; // once drawn and the X server has it, the mark shows
-        QTRY_COMPARE((screen = view.screen()
-                                   ->grabWindow(0, view.geometry().x(), view.geometry().y(), view.width(),
-                                                view.height())
-                                   .toImage()
-                                   .scaled(view.size()))
-                         .pixel(at(view.Txt(1).at(10), 2).topLeft()),
-                     qRgb(255, 0, 0));
+        QTRY_COMPARE(
+            (screen = view.screen()->grabWindow(0, view.geometry().x(), view.geometry().y(), view.width(), view.height()).toImage().scaled(view.size()))
+                .pixel(at(view.Txt(1).at(10), 2).topLeft()),
+            qRgb(255, 0, 0));
         for (const auto& [what, control, inset, least] :
-             std::vector<std::tuple<const char*, QWidget*, int, double>>{
-                 {"a day", view.Txt(1).at(11), 0, 4.5},
-                 {"a mark", view.Txt(1).at(10), 0, 4.5},
-                 {"a header", view.WDay().at(0), 0, 4.5},
-                 {"a month", view.WDay().at(7), 0, 4.5},
-                 {"Print", view.Command1, 5, 4.5},
-                 {"the year", view.yearBox(), 0, 3},
-                 {"an arrow", view.SpinButton1->upArrow(), 3, 3}}) {
+             std::vector<std::tuple<const char*, QWidget*, int, double>>{{"a day", view.Txt(1).at(11), 0, 4.5},
+                                                                         {"a mark", view.Txt(1).at(10), 0, 4.5},
+                                                                         {"a header", view.WDay().at(0), 0, 4.5},
+                                                                         {"a month", view.WDay().at(7), 0, 4.5},
+                                                                         {"Print", view.Command1, 5, 4.5},
+                                                                         {"the year", view.yearBox(), 0, 3},
+                                                                         {"an arrow", view.SpinButton1->upArrow(), 3, 3}}) {
             const auto [back, ink] = backAndInk(screen, at(control, inset));
-            QVERIFY2(contrast(back, ink) >= least,
-                     qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(contrast(back, ink))));
+            QVERIFY2(contrast(back, ink) >= least, qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(contrast(back, ink))));
         }
         // An empty cell shows the desktop's own window background.
         QCOMPARE(screen.pixel(at(view.Txt(1).at(40)).center()), windowBackgroundColour().rgb());
@@ -74,15 +66,12 @@ private slots:
         // proportions, so at the planner's size in pixels it is the planner,
         // one pixel a pixel. Dark text on white, and white where the screen
         // shows the dark background.
-        const QImage page = QImage::fromData(test::run(
-            "pdftoppm",
-            {"-png", "-scale-to-x", QString::number(view.width()), "-scale-to-y",
-             QString::number(view.height()), "-"},
-            pagePdf(view, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()))));
+        const QImage page =
+            QImage::fromData(test::run("pdftoppm", {"-png", "-scale-to-x", QString::number(view.width()), "-scale-to-y", QString::number(view.height()), "-"},
+                                       pagePdf(view, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()))));
         QVERIFY2(!page.isNull(), "no page: is pdftoppm (poppler-utils) missing?");
         const auto [back, ink] = backAndInk(page, at(view.Txt(1).at(11)));
-        QVERIFY2(ink.lightness() < 100 && contrast(back, ink) >= 4.5,
-                 qPrintable(ink.name() + " on " + back.name()));
+        QVERIFY2(ink.lightness() < 100 && contrast(back, ink) >= 4.5, qPrintable(ink.name() + " on " + back.name()));
         QCOMPARE(page.pixel(at(view.Txt(1).at(40)).center()), qRgb(255, 255, 255));
     }
 };

@@ -22,8 +22,7 @@ bool showsYear(const QByteArray& pdf)
 {
     const QString text = QString::fromUtf8(run("pdftotext", {"-", "-"}, pdf));
     return text.contains(QStringLiteral("2026 Tavrin")) && text.contains(QStringLiteral("31"))
-           && std::ranges::all_of(kMonthNames,
-                                  [&](auto name) { return text.contains(toQString(name).toUpper()); });
+           && std::ranges::all_of(kMonthNames, [&](auto name) { return text.contains(toQString(name).toUpper()); });
 }
 
 // The notification server's history, every notification shown so far, each
@@ -32,8 +31,8 @@ bool showsYear(const QByteArray& pdf)
 QByteArray notifications()
 {
     const auto dunst = [](const QString& method) {
-        return run("dbus-send", {"--session", "--print-reply", "--dest=org.freedesktop.Notifications",
-                                 "/org/freedesktop/Notifications", "org.dunstproject.cmd0." + method});
+        return run("dbus-send",
+                   {"--session", "--print-reply", "--dest=org.freedesktop.Notifications", "/org/freedesktop/Notifications", "org.dunstproject.cmd0." + method});
     };
     dunst("NotificationCloseAll");
     return dunst("NotificationListHistory");
@@ -41,14 +40,9 @@ QByteArray notifications()
 
 // A press on Print: the button, the window's size, the clock's day by then
 // (the window started on day 6), whether the banner shows then, the paper.
-struct Press
-{
-    Qt::MouseButton button;
-    QSize window;
-    unsigned printDay;
-    bool banner;
-    QPageLayout paper;
-};
+// clang-format off
+struct Press { Qt::MouseButton button; QSize window; unsigned printDay; bool banner; QPageLayout paper; };
+// clang-format on
 
 } // namespace
 
@@ -61,15 +55,12 @@ private slots:
     void press_data()
     {
         QTest::addColumn<Press>("press");
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                             QPageLayout::Millimeter),
-            a3(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(5, 40, 15, 10),
-               QPageLayout::Millimeter);
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter),
+            a3(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(5, 40, 15, 10), QPageLayout::Millimeter);
         QTest::newRow("left, day 20, A4") << Press{Qt::LeftButton, QSize(808, 571), 20u, true, a4};
         // Upright paper leaves room above and below the planner; the window
         // around the planner is no part of the page.
-        QTest::newRow("right, day 10, upright A3, larger window")
-            << Press{Qt::RightButton, QSize(1000, 700), 10u, false, a3};
+        QTest::newRow("right, day 10, upright A3, larger window") << Press{Qt::RightButton, QSize(1000, 700), 10u, false, a3};
     }
 
     void press()
@@ -87,8 +78,7 @@ private slots:
         QTest::mousePress(view.Command1, button);
         QCOMPARE(planner.printer->pdfs.size(), 1u);
         // The window is back, with the banner of the print day.
-        QVERIFY(view.Label1->text().isEmpty() && view.FRMyEAR->isVisible() && view.Command1->isVisible()
-                && view.SpinButton1->isVisible());
+        QVERIFY(view.Label1->text().isEmpty() && view.FRMyEAR->isVisible() && view.Command1->isVisible() && view.SpinButton1->isVisible());
         QCOMPARE(view.Image1->isVisible(), banner);
         // The page: the planner as at the press, without the four controls,
         // as large as the printable area allows and in its middle; at the
@@ -98,8 +88,7 @@ private slots:
         QRectF placed(QPointF(), QSizeF(shown).scaled(area.size(), Qt::KeepAspectRatio));
         placed.moveCenter(area.center());
         const double dpi = 4 * 72 * shown.width() / placed.width(); // scaled down 4:1 onto the pixel grid
-        const QImage onPage = QImage::fromData(run("pdftoppm", {"-png", "-r", QString::number(dpi), "-"},
-                                                   planner.printer->pdfs[0]))
+        const QImage onPage = QImage::fromData(run("pdftoppm", {"-png", "-r", QString::number(dpi), "-"}, planner.printer->pdfs[0]))
                                   .copy(QRectF(placed.topLeft() * dpi / 72, QSizeF(shown * 4)).toRect())
                                   .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QImage screen = planner.printer->pages[0].convertToFormat(onPage.format());
@@ -110,8 +99,7 @@ private slots:
         for (const char* control : {"FRMyEAR", "Command1", "SpinButton1", "Image1"})
             QVERIFY2(!planner.printer->shown.contains(QLatin1String(control)), control);
         // The title, which only the page shows, against its reference picture.
-        const QImage title = screen.copy(view.Label1->geometry().translated(-view.plannerRect().topLeft()))
-                                 .convertToFormat(QImage::Format_RGB32);
+        const QImage title = screen.copy(view.Label1->geometry().translated(-view.plannerRect().topLeft())).convertToFormat(QImage::Format_RGB32);
         QVERIFY(unmatchedPixels(title, reference("title", title), 0, 24) <= 4);
     }
 
@@ -140,15 +128,12 @@ private slots:
         const QImage page = QImage::fromData(run("pdftoppm", {"-png", "-r", "72", "-"}, job()));
         QVERIFY(job().size() < 60000 && page.size() == QSize(842, 595));
         const QByteArray history = notifications();
-        QVERIFY2(history.startsWith("method return"),
-                 "missing: dunst on the session bus (Debian package dunst)");
+        QVERIFY2(history.startsWith("method return"), "missing: dunst on the session bus (Debian package dunst)");
         QCOMPARE(history.count("\"summary\""), 0);
-        QTRY_COMPARE(view.notice()->accessibleName(),
-                     "The page went to the printer TavrinPDF"); // heard by readers
+        QTRY_COMPARE(view.notice()->accessibleName(), "The page went to the printer TavrinPDF"); // heard by readers
 
         std::ostringstream said; // the printer's thread writes here until the scope ends
-        const auto unsay =
-            qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
+        const auto unsay = qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
         run("lpadmin", {"-d", "TavrinText"}); // a printer that takes the job, then refuses its page
         QTest::mousePress(view.Command1, Qt::LeftButton);
         QTRY_COMPARE(notifications().count("\"summary\""), 1);
@@ -157,9 +142,7 @@ private slots:
         const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
         kill(cupsd, SIGSTOP);
         const auto resume = qScopeGuard([cupsd] { kill(cupsd, SIGCONT); });
-        const auto took = [](steady_clock::time_point since) {
-            return duration<double>(steady_clock::now() - since).count();
-        };
+        const auto took = [](steady_clock::time_point since) { return duration<double>(steady_clock::now() - since).count(); };
         const auto made = steady_clock::now();
         {
             DefaultPrinter justStarted(seconds(5));
@@ -169,16 +152,13 @@ private slots:
         QTest::mousePress(view.Command1, Qt::LeftButton);
         const auto lastPressed = steady_clock::now();
         QTest::mousePress(view.Command1, Qt::LeftButton); // while the first one waits
-        QVERIFY2(took(pressed) < 1 && view.Label1->text().isEmpty() && view.Command1->isVisible()
-                     && !QApplication::activeModalWidget(),
+        QVERIFY2(took(pressed) < 1 && view.Label1->text().isEmpty() && view.Command1->isVisible() && !QApplication::activeModalWidget(),
                  QByteArray::number(took(pressed)));
         planner.window.reset(); // closed with both jobs in flight: each ends within the bound of its press
         QVERIFY2(took(lastPressed) < 5, QByteArray::number(took(lastPressed)));
         QTRY_COMPARE(notifications().count("\"Nothing was printed: the print server is not answering\""), 2);
         const QByteArray lines = QByteArray::fromStdString(said.str());
-        QVERIFY2(lines.count("tavrin: nothing was printed: ") == 3
-                     && lines.endsWith(("tavrin: nothing was printed: " + reason + '\n').repeated(2)),
-                 lines);
+        QVERIFY2(lines.count("tavrin: nothing was printed: ") == 3 && lines.endsWith(("tavrin: nothing was printed: " + reason + '\n').repeated(2)), lines);
     }
 };
 

@@ -42,9 +42,7 @@ private slots:
             QTRY_COMPARE(tavrin::test::misplaced(window), QString());
             room = asked == Qt::WindowMaximized ? window.frameGeometry().size() : room;
             const QPoint margin((window.width() - own.width()) / 2, (window.height() - own.height()) / 2);
-            QVERIFY(!holds
-                    || (window.windowHandle()->windowStates() == asked
-                        && window.panel(1)->pos() == january + margin));
+            QVERIFY(!holds || (window.windowHandle()->windowStates() == asked && window.panel(1)->pos() == january + margin));
             window.windowHandle()->setWindowStates(Qt::WindowNoState);
             QTest::qWait(300);
             QTRY_COMPARE(tavrin::test::misplaced(window), QString());
@@ -56,8 +54,7 @@ private slots:
         QCOMPARE(tavrin::fromQColor(tavrin::backColor(window.Txt(1).at(20))), tavrin::kRed);
         QCOMPARE(window.currentMonth() * 100 + window.currentDay(), 202);
         QCOMPARE(window.dayAccessibles().at(2, window.firstSlot(2) + 1), day);
-        QCOMPARE(day->rect(),
-                 QRect(window.dayCell(2, 2)->mapToGlobal(QPoint()), window.dayCell(2, 2)->size()));
+        QCOMPARE(day->rect(), QRect(window.dayCell(2, 2)->mapToGlobal(QPoint()), window.dayCell(2, 2)->size()));
     }
 };
 

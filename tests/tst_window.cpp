@@ -12,13 +12,9 @@ using namespace tavrin;
 using namespace tavrin::test;
 using namespace std::chrono;
 
-struct Step
-{
-    QDate today;
-    QString arrows;
-    int shown, januaryFirst;
-    bool banner;
-};
+// clang-format off
+struct Step { QDate today; QString arrows; int shown, januaryFirst; bool banner; };
+// clang-format on
 Q_DECLARE_METATYPE(Step)
 
 class TestWindow : public QObject
@@ -55,14 +51,12 @@ private slots:
         QTest::mouseClick(view.SpinButton1->downArrow(), Qt::LeftButton);
         QTest::mouseClick(view.SpinButton1->upArrow(), Qt::LeftButton);
         const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage reference = test::reference(
-            qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "window-no-arial" : "window", shot);
+        const QImage reference = test::reference(qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "window-no-arial" : "window", shot);
         QCOMPARE(shot.size(), reference.size());
         QVERIFY(!view.WDay().at(27)->isEnabled());
         const int differing = unmatchedPixels(shot, reference, 0, 24);
         shot.save(QStringLiteral("window-actual.png"));
-        QVERIFY2(differing <= 4,
-                 qPrintable(QString("%1 pixels differ; see window-actual.png").arg(differing)));
+        QVERIFY2(differing <= 4, qPrintable(QString("%1 pixels differ; see window-actual.png").arg(differing)));
     }
 
     // Start on a clock's day, then step: u up, d down (capitals: by the keyboard); the year shown, the cell of
@@ -71,14 +65,8 @@ private slots:
     void steps_data()
     {
         QTest::addColumn<Step>("step");
-        for (const auto& [day, banner] : std::initializer_list<std::pair<int, bool>>{{1, true},
-                                                                                     {7, true},
-                                                                                     {8, false},
-                                                                                     {15, false},
-                                                                                     {16, true},
-                                                                                     {24, true},
-                                                                                     {25, false},
-                                                                                     {31, false}})
+        for (const auto& [day, banner] :
+             std::initializer_list<std::pair<int, bool>>{{1, true}, {7, true}, {8, false}, {15, false}, {16, true}, {24, true}, {25, false}, {31, false}})
             QTest::addRow("day %d", day) << Step{QDate(2026, 12, day), "", 2026, 5, banner};
         QTest::newRow("clock after 3000") << Step{QDate(3125, 12, 10), "", 3000, 4, false};
         QTest::newRow("3000 up stays") << Step{QDate(3000, 12, 10), "u", 3000, 4, false};
@@ -116,14 +104,10 @@ private slots:
         QVERIFY(planner.start());
         auto& view = *planner.window;
         // Reject from March on: January and February are drawn before the stop.
-        view.model().setDateInterpreter([](std::string_view text) {
-            return text.starts_with("March") ? std::optional<year_month_day>() : ParseDateText(text);
-        });
+        view.model().setDateInterpreter(
+            [](std::string_view text) { return text.starts_with("March") ? std::optional<year_month_day>() : ParseDateText(text); });
         view.SpinButton1_SpinUp();
-        QCOMPARE(
-            std::exchange(planner.boxes, {}),
-            QStringList(
-                QStringLiteral("Tavrin/Language error/%1/%2").arg(QMessageBox::NoIcon).arg(QMessageBox::Ok)));
+        QCOMPARE(std::exchange(planner.boxes, {}), QStringList(QStringLiteral("Tavrin/Language error/%1/%2").arg(QMessageBox::NoIcon).arg(QMessageBox::Ok)));
         QCOMPARE(std::exchange(*planner.ended, 0), 1);
         QCOMPARE(daysShown(view, 2), "1+28"); // 2026
         QCOMPARE(daysShown(view, 3), "none");

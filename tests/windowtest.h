@@ -43,18 +43,13 @@ struct PageCollector : PageSink
 // error" fails instead of waiting for a click.
 struct Planner
 {
-    explicit Planner(std::chrono::year_month_day today = std::chrono::year{2026} / 12 / 6,
-                     std::shared_ptr<PageSink> sink = nullptr)
+    explicit Planner(std::chrono::year_month_day today = std::chrono::year{2026} / 12 / 6, std::shared_ptr<PageSink> sink = nullptr)
         : date(std::make_shared<std::chrono::year_month_day>(today))
     {
-        window = std::make_unique<MainWindow>(
-            WindowServices{[d = date] { return *d; }, sink ? sink : printer, [e = ended] { ++*e; }});
+        window = std::make_unique<MainWindow>(WindowServices{[d = date] { return *d; }, sink ? sink : printer, [e = ended] { ++*e; }});
         QObject::connect(&boxCloser, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes << QStringLiteral("%1/%2/%3/%4")
-                             .arg(box->windowTitle(), box->text())
-                             .arg(box->icon())
-                             .arg(box->standardButtons());
+                boxes << QStringLiteral("%1/%2/%3/%4").arg(box->windowTitle(), box->text()).arg(box->icon()).arg(box->standardButtons());
                 box->button(QMessageBox::Ok)->click();
             }
         });
@@ -129,8 +124,7 @@ inline QString misplaced(const YearView& view)
     QString found;
     for (int month = 1; month <= 12; ++month)
         for (int day = 1; const QWidget* cell = view.dayCell(month, day); ++day)
-            if (const QRect place(cell->mapTo(&view, QPoint()), cell->size());
-                !view.rect().contains(place) || place.height() < 8)
+            if (const QRect place(cell->mapTo(&view, QPoint()), cell->size()); !view.rect().contains(place) || place.height() < 8)
                 QDebug(&found) << "day" << day << month << place << "in" << view.size();
     QRect frame = view.frameGeometry(), area = view.screen()->availableGeometry();
     if (QGuiApplication::platformName() == QLatin1String("wayland"))
@@ -146,9 +140,7 @@ inline QString misplaced(const YearView& view)
 inline int unmatchedPixels(const QImage& expected, const QImage& actual, int reach, int tolerance)
 {
     const auto near = [tolerance](QRgb a, QRgb b) {
-        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                         std::abs(qBlue(a) - qBlue(b))})
-               <= tolerance;
+        return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))}) <= tolerance;
     };
     int unmatched = 0;
     for (int y = 1; y + 1 < expected.height(); ++y)
