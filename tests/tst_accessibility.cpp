@@ -274,8 +274,8 @@ private slots:
     }
 
     // Space marks a January day once: its name, re-read by the object the
-    // change was told of, says so, readers are told, and it offers nothing
-    // more; February's days offer nothing at all (tst_orca hears Space there say why). On
+    // change was told of, says so, readers are told, and it offers only the
+    // focus, as February's days do (tst_orca hears Space there say why). On
     // Print, Space and a reader's Press print at once, Enter not, and the
     // focus, parked while Print and the year hide, never falls on a day,
     // whose frame went with the focus.

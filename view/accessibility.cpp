@@ -37,7 +37,7 @@ public:
 
 // One day of a month's table: named for its date while its cell shows a
 // number, hidden while the cell is blank. January's days can be marked once;
-// a marked day says so in its name and offers nothing more. A day is a list
+// a marked day says so in its name and offers no more marking. A day is a list
 // item placed in the table, not a table cell: Orca reads the whole row of a
 // cell whose row differs from the last one's, so a week's move would be
 // heard from its Saturday; its place and weekday header are still there for
