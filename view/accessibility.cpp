@@ -508,10 +508,13 @@ private:
 
 // The month titles and weekday headers sit on the month panels, yet a month's
 // table offers only its days: whatever a reader asks of a table's children
-// by index, Qt's bridge answers as of cells. So they are the window's.
+// by index, Qt's bridge answers as of cells. So they are the window's: a
+// title and seven headers a month.
+constexpr int kMonthTexts = 12 * (1 + kCellsPerRow);
+
 QAccessibleInterface* monthText(YearView* view, int index)
 {
-    if (index < 0 || index >= 12 * (1 + kCellsPerRow))
+    if (index < 0 || index >= kMonthTexts)
         return nullptr;
     const auto& panel = kMonthPanels.at(static_cast<std::size_t>(index / (1 + kCellsPerRow)));
     const int text = index % (1 + kCellsPerRow);
@@ -524,7 +527,7 @@ class WindowAccessible : public QAccessibleWidget
 public:
     explicit WindowAccessible(YearView* view) : QAccessibleWidget(view, QAccessible::Window) {}
 
-    int childCount() const override { return QAccessibleWidget::childCount() + 12 * (1 + kCellsPerRow); }
+    int childCount() const override { return QAccessibleWidget::childCount() + kMonthTexts; }
     QAccessibleInterface* child(int index) const override
     {
         const int own = QAccessibleWidget::childCount();
@@ -533,7 +536,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const int own = QAccessibleWidget::childCount();
-        for (int index = 0; index < 12 * (1 + kCellsPerRow); ++index)
+        for (int index = 0; index < kMonthTexts; ++index)
             if (monthText(view(), index) == child)
                 return own + index;
         return QAccessibleWidget::indexOfChild(child);

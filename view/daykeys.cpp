@@ -42,27 +42,28 @@ bool YearView::eventFilter(QObject* watched, QEvent* event)
 
 bool YearView::dayKey(const QKeyEvent& key)
 {
-    const QString year = QString::fromStdString(model_.YearText);
-    const QString first = QStringLiteral("1 January is the first day of ") + year;
-    const QString last = QStringLiteral("31 December is the last day of ") + year;
+    // A move past either end of the year is told, with the year it ends.
+    const auto tellEnd = [this](const char* end) {
+        notice_->tell(QLatin1String(end) + QString::fromStdString(model_.YearText));
+    };
     switch (key.key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
         if (!moveBy(key.key() == Qt::Key_Left ? -1 : -kCellsPerRow))
-            notice_->tell(first);
+            tellEnd("1 January is the first day of ");
         break;
     case Qt::Key_Right:
     case Qt::Key_Down:
         if (!moveBy(key.key() == Qt::Key_Right ? 1 : kCellsPerRow))
-            notice_->tell(last);
+            tellEnd("31 December is the last day of ");
         break;
     case Qt::Key_PageUp:
         if (!moveByMonths(-1))
-            notice_->tell(QStringLiteral("January is the first month of ") + year);
+            tellEnd("January is the first month of ");
         break;
     case Qt::Key_PageDown:
         if (!moveByMonths(1))
-            notice_->tell(QStringLiteral("December is the last month of ") + year);
+            tellEnd("December is the last month of ");
         break;
     case Qt::Key_Space:
         if (!key.isAutoRepeat())
