@@ -39,9 +39,9 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     setWindowIcon(icon);
     fitPlannerToScreen(this);
 
-    connect(SpinButton1, &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
-    connect(SpinButton1, &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);
-    connect(Command1, &PushButton::mouseDown, this, &MainWindow::Command1_MouseDown);
+    connect(SpinButton1(), &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
+    connect(SpinButton1(), &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);
+    connect(Command1(), &PushButton::mouseDown, this, &MainWindow::Command1_MouseDown);
     connect(&printNews(), &PrintNews::told, notice(), &Notice::tell);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::focusWindowChanged);
 }
@@ -54,12 +54,12 @@ float MainWindow::bannerLeft(double outerWidth, double bannerWidth)
 void MainWindow::Form_Load()
 {
     // Nothing to register first: the spin control is built into the program.
-    Image1->hide();
+    Image1()->hide();
     // The outer width as the window system reports it now, before the first
     // map (where the frame is not known yet it is the client width), in the
     // twips of the planner's layout.
     const double outerWidth = frameGeometry().width() * kTwipsPerPixel / layoutScale();
-    Image1->setLeft(bannerLeft(outerWidth, Image1->pictureWidthTwips()));
+    Image1()->setLeft(bannerLeft(outerWidth, Image1()->pictureWidthTwips()));
     layOut();
     applyBannerSchedule();
 
@@ -69,19 +69,17 @@ void MainWindow::Form_Load()
         font.setFamily(QString::fromLatin1(kDayCellLoadedFamily));
         cell->setFont(font);
     };
-    for (int index = 0; index < kCellsPerMonth; ++index)
-        for (const int month : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
-            centreInArial(Txt(month).at(index));
-    for (const int index : cellIndexes(2))
-        centreInArial(Txt(2).at(index));
+    for (int month = 1; month <= 12; ++month)
+        for (const auto& [index, cell] : Txt(month))
+            centreInArial(cell);
 }
 
 void MainWindow::Form_Activate()
 {
     auto& names = model().MonthNames;
     std::ranges::copy(kMonthNames, names.begin());
-    SpinButton1->setMax(kLastYear);
-    SpinButton1->setValue(static_cast<int>(services_.clock().year()));
+    SpinButton1()->setMax(kLastYear);
+    SpinButton1()->setValue(static_cast<int>(services_.clock().year()));
     showSelectedYear();
 }
 
@@ -97,8 +95,8 @@ void MainWindow::SpinButton1_SpinDown()
 
 void MainWindow::showSelectedYear()
 {
-    setTextQuietly(yearBox(), QString::number(SpinButton1->Value()));
-    model().YearText = std::to_string(SpinButton1->Value());
+    yearBox()->setTextQuietly(QString::number(SpinButton1()->Value()));
+    model().YearText = std::to_string(SpinButton1()->Value());
     renderOrEnd();
 }
 
@@ -120,19 +118,19 @@ void MainWindow::applyBannerSchedule()
     // Two independent tests that can only show the banner, each reading the
     // clock afresh.
     if (const auto day = dayOfMonth(services_.clock); day >= 1 && day <= 7)
-        Image1->show();
+        Image1()->show();
     if (const auto day = dayOfMonth(services_.clock); day >= 16 && day <= 24)
-        Image1->show();
+        Image1()->show();
 }
 
 void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)
 {
     try {
-        FRMyEAR->hide();
-        Image1->hide();
-        Label1->setText(QString::number(SpinButton1->Value()) + QStringLiteral(" Tavrin"));
-        Command1->hide();
-        SpinButton1->hide();
+        FRMyEAR()->hide();
+        Image1()->hide();
+        Label1()->setText(QString::number(SpinButton1()->Value()) + QStringLiteral(" Tavrin"));
+        Command1()->hide();
+        SpinButton1()->hide();
         // A reader hears the press at once; the outcome may take as long as
         // the print server does.
         const bool queued = services_.printer->pageOnItsWay();
@@ -151,10 +149,10 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
             {{}, QStringLiteral("the page could not be made"), QString::fromStdString(error.what())});
     }
     applyBannerSchedule();
-    FRMyEAR->show();
-    Command1->show();
-    SpinButton1->show();
-    Label1->clear();
+    FRMyEAR()->show();
+    Command1()->show();
+    SpinButton1()->show();
+    Label1()->clear();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

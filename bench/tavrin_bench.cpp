@@ -266,10 +266,10 @@ struct Stepper
     void step()
     {
         const bool upward = (count++ / kStepsPerSweep) % 2 == 0;
-        const int before = window.SpinButton1->Value();
-        (upward ? window.SpinButton1->upArrow() : window.SpinButton1->downArrow())->click();
-        if (window.SpinButton1->Value() == before
-            || window.yearBox()->text() != QString::number(window.SpinButton1->Value()))
+        const int before = window.SpinButton1()->Value();
+        (upward ? window.SpinButton1()->upArrow() : window.SpinButton1()->downArrow())->click();
+        if (window.SpinButton1()->Value() == before
+            || window.yearBox()->text() != QString::number(window.SpinButton1()->Value()))
             ++faults;
     }
 
@@ -288,7 +288,7 @@ int childAccessibility(int argc, char** argv, bool held)
     if (!planner.start() || !waitFor(QAccessible::isActive, 10000))
         return 1;
     runEvents(kSettleMs);
-    SpinButton& spin = *planner.window->SpinButton1;
+    SpinButton& spin = *planner.window->SpinButton1();
     const int before = spin.Value();
     if (held) {
         QWidget* const up = spin.upArrow();
@@ -442,7 +442,7 @@ void measureEndurance(Report& report, MainWindow& window)
     const double start = nowMs();
     for (int step = 0; step < kEnduranceSteps; ++step) {
         // Across the whole range: down to the first year, up to the last.
-        SpinButton& spin = *window.SpinButton1;
+        SpinButton& spin = *window.SpinButton1();
         if (spin.Value() <= spin.Min())
             upward = true;
         else if (spin.Value() >= spin.Max())
@@ -460,8 +460,8 @@ void measureEndurance(Report& report, MainWindow& window)
     const long growth = rssAfter - rssBefore;
 
     report.figure(4,
-                  fmt("%d steps over years %d..%d, painting each", kEnduranceSteps, window.SpinButton1->Min(),
-                      window.SpinButton1->Max()),
+                  fmt("%d steps over years %d..%d, painting each", kEnduranceSteps,
+                      window.SpinButton1()->Min(), window.SpinButton1()->Max()),
                   fmt("%.1f s (%.3f ms/step)", seconds, seconds * 1000 / kEnduranceSteps));
     report.figure(4, "RSS before -> after", fmt("%ld -> %ld KiB (%+ld)", rssBefore, rssAfter, growth),
                   fmt("growth <= %.0f KiB", kKiBPerMB), growth <= kKiBPerMB);

@@ -25,7 +25,7 @@ void DateModel::MonthGeometry(const std::string& name)
     if (found == kMonthNames.end())
         return;
     const int month = static_cast<int>(found - kMonthNames.begin()) + 1;
-    const auto length = kMonthLengths[static_cast<std::size_t>(month - 1)];
+    const auto length = kMonthLengths.at(monthIndex(month));
 
     if (month == kFebruary) {
         // The leap-year test reads YearText before February's column is

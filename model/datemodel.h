@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "monthtable.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -46,11 +48,8 @@ public:
     // month. On failure StartCell stays 0 and LanguageError is thrown.
     void FirstColumnOfMonth(int month);
 
-    std::int16_t& startCell(int month) { return StartCell.at(static_cast<std::size_t>(month - 1)); }
-    const std::string& monthName(int month) const
-    {
-        return MonthNames.at(static_cast<std::size_t>(month - 1));
-    }
+    std::int16_t& startCell(int month) { return StartCell.at(monthIndex(month)); }
+    const std::string& monthName(int month) const { return MonthNames.at(monthIndex(month)); }
 
     // How date texts are read; replaceable so tests can force a rejection.
     void setDateInterpreter(DateInterpreter interpreter);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -18,6 +19,12 @@ inline constexpr std::array<std::string_view, 12> kMonthNames{
 inline constexpr std::array<std::int16_t, 12> kMonthLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 inline constexpr int kFebruary = 2;
+
+// Where a month (1 to 12) sits in the month-indexed arrays: January at 0.
+constexpr std::size_t monthIndex(int month)
+{
+    return static_cast<std::size_t>(month - 1);
+}
 
 // Weekday names by grid column: the week starts on Saturday.
 inline constexpr std::array<std::string_view, 7> kColumnWeekdays{"Saturday",  "Sunday",   "Monday", "Tuesday",

@@ -26,7 +26,7 @@ void hear(QAccessibleEvent* event)
 
 QAccessibleInterface* dayAt(YearView& view, int month, int day)
 {
-    return QAccessible::queryAccessibleInterface(view.panel(month))->child(view.firstSlot(month) + day - 1);
+    return QAccessible::queryAccessibleInterface(view.panel(month))->child(view.months().grid(month).firstSlot() + day - 1);
 }
 
 // Calls an object over the accessibility bus as a reader does: the reply's
@@ -145,7 +145,7 @@ private slots:
             QCOMPARE(box->textInterface()->textAtOffset(offset, QAccessible::WordBoundary, &start, &end)
                          + box->textInterface()->textAtOffset(offset, QAccessible::SentenceBoundary, &start, &end) + QString::number(start + end),
                      "202220224");
-        for (const auto* arrow : {view.SpinButton1->upArrow(), view.SpinButton1->downArrow()})
+        for (const auto* arrow : {view.SpinButton1()->upArrow(), view.SpinButton1()->downArrow()})
             QCOMPARE(std::tuple(arrow->autoRepeat(), arrow->autoRepeatDelay(), arrow->autoRepeatInterval()), std::tuple(true, 250, 50));
         for (unsigned month = 1; month <= 12; ++month) {
             auto* window = QAccessible::queryAccessibleInterface(&view);
@@ -199,13 +199,13 @@ private slots:
         Active planner(2026);
         auto& view = *planner.window;
         const std::map<QString, QObject*> objects{
-            {"year box", view.yearBox()}, {"table", view.panel(1)}, {"year", view.SpinButton1}, {"print", view.Command1}, {"root", qApp}};
+            {"year box", view.yearBox()}, {"table", view.panel(1)}, {"year", view.SpinButton1()}, {"print", view.Command1()}, {"root", qApp}};
         auto* target = call.object == "day" ? dayAt(view, 1, 5) : QAccessible::queryAccessibleInterface(objects.at(call.object));
         QCOMPARE(ask(target, call.call, call.args), call.reply);
         QCOMPARE(view.yearBox()->text(), "2026");
         QVERIFY(whole(QAccessible::queryAccessibleInterface(qApp)));
         if (call.call.endsWith("GrabFocus"))
-            QCOMPARE(QApplication::focusWidget(), call.object == "day" ? static_cast<QWidget*>(view.panel(1)) : view.Command1);
+            QCOMPARE(QApplication::focusWidget(), call.object == "day" ? static_cast<QWidget*>(view.panel(1)) : view.Command1());
     }
 
     // From 1 January 2026, as Tab enters the block, the keys move the day:
@@ -234,7 +234,7 @@ private slots:
         KeysPastControls past;
         view.installEventFilter(&past);
         planner.keys(keys);
-        QCOMPARE(QDate(2026, view.currentMonth(), view.currentDay()), lands);
+        QCOMPARE(QDate(2026, view.keys().currentMonth(), view.keys().currentDay()), lands);
         QCOMPARE(QApplication::focusWidget(), view.panel(lands.month()));
         QCOMPARE(view.currentCell()->text(), QString::number(lands.day()));
         QCOMPARE(past.count, 0);
@@ -262,12 +262,12 @@ private slots:
         const auto& [from, input, to, told] = step;
         Active planner(from);
         auto& view = *planner.window;
-        QSignalSpy ups(view.SpinButton1, &SpinButton::SpinUp), downs(view.SpinButton1, &SpinButton::SpinDown);
+        QSignalSpy ups(view.SpinButton1(), &SpinButton::SpinUp), downs(view.SpinButton1(), &SpinButton::SpinDown);
         const bool key = input.typeId() == qMetaTypeId<Qt::Key>();
         if (key)
-            QTest::keyClick(view.SpinButton1, input.value<Qt::Key>());
+            QTest::keyClick(view.SpinButton1(), input.value<Qt::Key>());
         else
-            QAccessible::queryAccessibleInterface(view.SpinButton1)->valueInterface()->setCurrentValue(input);
+            QAccessible::queryAccessibleInterface(view.SpinButton1())->valueInterface()->setCurrentValue(input);
         QCOMPARE(view.yearBox()->text(), QString::number(to));
         QCOMPARE(ups.size() + downs.size(), key || to != from ? 1 : 0);
         QCOMPARE(view.notice()->isVisible() ? view.notice()->accessibleName() : QString(), told);
@@ -296,9 +296,9 @@ private slots:
         QTRY_VERIFY(!framed(view.dayCell(2, 1)));
         planner.keys("Space, Return");
         QVERIFY(dayAt(view, 2, 1)->actionInterface()->actionNames() == QStringList{"SetFocus"} && fromQColor(backColor(view.dayCell(2, 1))) == kWhite);
-        QAccessible::queryAccessibleInterface(view.Command1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(view.Command1())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(planner.printer->focus, (QWidgetList{nullptr, nullptr}));
-        QCOMPARE(QApplication::focusWidget(), view.Command1);
+        QCOMPARE(QApplication::focusWidget(), view.Command1());
     }
 };
 

@@ -53,9 +53,9 @@ private slots:
                                                                          {"a mark", view.Txt(1).at(10), 0, 4.5},
                                                                          {"a header", view.WDay().at(0), 0, 4.5},
                                                                          {"a month", view.WDay().at(7), 0, 4.5},
-                                                                         {"Print", view.Command1, 5, 4.5},
+                                                                         {"Print", view.Command1(), 5, 4.5},
                                                                          {"the year", view.yearBox(), 0, 3},
-                                                                         {"an arrow", view.SpinButton1->upArrow(), 3, 3}}) {
+                                                                         {"an arrow", view.SpinButton1()->upArrow(), 3, 3}}) {
             const auto [back, ink] = backAndInk(screen, at(control, inset));
             QVERIFY2(contrast(back, ink) >= least, qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(contrast(back, ink))));
         }

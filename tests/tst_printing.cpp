@@ -75,11 +75,11 @@ private slots:
         *planner.date = year{2026} / 12 / printDay;
         planner.printer->layout = paper;
         // A press prints at once, before its release.
-        QTest::mousePress(view.Command1, button);
+        QTest::mousePress(view.Command1(), button);
         QCOMPARE(planner.printer->pdfs.size(), 1u);
         // The window is back, with the banner of the print day.
-        QVERIFY(view.Label1->text().isEmpty() && view.FRMyEAR->isVisible() && view.Command1->isVisible() && view.SpinButton1->isVisible());
-        QCOMPARE(view.Image1->isVisible(), banner);
+        QVERIFY(view.Label1()->text().isEmpty() && view.FRMyEAR()->isVisible() && view.Command1()->isVisible() && view.SpinButton1()->isVisible());
+        QCOMPARE(view.Image1()->isVisible(), banner);
         // The page: the planner as at the press, without the four controls,
         // as large as the printable area allows and in its middle; at the
         // planner's size it looks as on screen.
@@ -99,7 +99,7 @@ private slots:
         for (const char* control : {"FRMyEAR", "Command1", "SpinButton1", "Image1"})
             QVERIFY2(!planner.printer->shown.contains(QLatin1String(control)), control);
         // The title, which only the page shows, against its reference picture.
-        const QImage title = screen.copy(view.Label1->geometry().translated(-view.plannerRect().topLeft())).convertToFormat(QImage::Format_RGB32);
+        const QImage title = screen.copy(view.Label1()->geometry().translated(-view.plannerRect().topLeft())).convertToFormat(QImage::Format_RGB32);
         QVERIFY(unmatchedPixels(title, reference("title", title), 0, 24) <= 4);
     }
 
@@ -121,7 +121,7 @@ private slots:
         QVERIFY(planner.start());
         auto& view = *planner.window;
         view.Txt1_Click(3);
-        QTest::mousePress(view.Command1, Qt::LeftButton);
+        QTest::mousePress(view.Command1(), Qt::LeftButton);
         const auto job = [] { return run("sh", {"-c", "cat \"${CUPS_SERVER%/*}\"/spool/d*"}); };
         QTRY_VERIFY_WITH_TIMEOUT(showsYear(job()), 10000);
         QCOMPARE(run("lpstat", {"-W", "all", "-o"}).count('\n'), 1);
@@ -135,7 +135,7 @@ private slots:
         std::ostringstream said; // the printer's thread writes here until the scope ends
         const auto unsay = qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
         run("lpadmin", {"-d", "TavrinText"}); // a printer that takes the job, then refuses its page
-        QTest::mousePress(view.Command1, Qt::LeftButton);
+        QTest::mousePress(view.Command1(), Qt::LeftButton);
         QTRY_COMPARE(notifications().count("\"summary\""), 1);
         QVERIFY(notifications().contains("Nothing was printed: the printer TavrinText refused the page"));
         QCOMPARE(run("lpstat", {"-W", "not-completed", "-o"}), ""); // its job cancelled, not left waiting
@@ -149,10 +149,10 @@ private slots:
         } // cut short while asking for its paper (libcups may hold on 1 s)
         QVERIFY2(took(made) < 2.5, QByteArray::number(took(made)));
         const auto pressed = steady_clock::now();
-        QTest::mousePress(view.Command1, Qt::LeftButton);
+        QTest::mousePress(view.Command1(), Qt::LeftButton);
         const auto lastPressed = steady_clock::now();
-        QTest::mousePress(view.Command1, Qt::LeftButton); // while the first one waits
-        QVERIFY2(took(pressed) < 1 && view.Label1->text().isEmpty() && view.Command1->isVisible() && !QApplication::activeModalWidget(),
+        QTest::mousePress(view.Command1(), Qt::LeftButton); // while the first one waits
+        QVERIFY2(took(pressed) < 1 && view.Label1()->text().isEmpty() && view.Command1()->isVisible() && !QApplication::activeModalWidget(),
                  QByteArray::number(took(pressed)));
         planner.window.reset(); // closed with both jobs in flight: each ends within the bound of its press
         QVERIFY2(took(lastPressed) < 5, QByteArray::number(took(lastPressed)));

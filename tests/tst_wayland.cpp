@@ -26,7 +26,7 @@ private slots:
         window.Txt1_Click(20);
         for (const auto key : {Qt::Key_PageDown, Qt::Key_Right}) // to 2 February
             QTest::keyClick(window.panel(1), key);
-        QAccessibleInterface* const day = window.dayAccessibles().at(2, window.firstSlot(2) + 1);
+        QAccessibleInterface* const day = window.dayAccessibles().at(2, window.months().grid(2).firstSlot() + 1);
         const bool holds = window.windowState() == Qt::WindowNoState && window.layoutScale() == 1;
         const QSize own = window.size();
         const QPoint january = window.panel(1)->pos();
@@ -52,8 +52,8 @@ private slots:
         QCOMPARE(mapped.count(), 0);
         QCOMPARE(window.yearBox()->text(), year);
         QCOMPARE(tavrin::fromQColor(tavrin::backColor(window.Txt(1).at(20))), tavrin::kRed);
-        QCOMPARE(window.currentMonth() * 100 + window.currentDay(), 202);
-        QCOMPARE(window.dayAccessibles().at(2, window.firstSlot(2) + 1), day);
+        QCOMPARE(window.keys().currentMonth() * 100 + window.keys().currentDay(), 202);
+        QCOMPARE(window.dayAccessibles().at(2, window.months().grid(2).firstSlot() + 1), day);
         QCOMPARE(day->rect(), QRect(window.dayCell(2, 2)->mapToGlobal(QPoint()), window.dayCell(2, 2)->size()));
     }
 };

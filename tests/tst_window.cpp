@@ -46,10 +46,10 @@ private slots:
             QTest::mouseClick(view.Txt(1).at(index), Qt::LeftButton);
         QTest::mouseClick(view.Txt(1).at(2), Qt::RightButton);
         QTest::mouseClick(view.Txt(2).at(38), Qt::LeftButton);
-        view.Label1->setText(QStringLiteral("Tavrin"));
+        view.Label1()->setText(QStringLiteral("Tavrin"));
         view.WDay().at(27)->clear();
-        QTest::mouseClick(view.SpinButton1->downArrow(), Qt::LeftButton);
-        QTest::mouseClick(view.SpinButton1->upArrow(), Qt::LeftButton);
+        QTest::mouseClick(view.SpinButton1()->downArrow(), Qt::LeftButton);
+        QTest::mouseClick(view.SpinButton1()->upArrow(), Qt::LeftButton);
         const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage reference = test::reference(qEnvironmentVariableIsSet("FONTCONFIG_FILE") ? "window-no-arial" : "window", shot);
         QCOMPARE(shot.size(), reference.size());
@@ -82,7 +82,7 @@ private slots:
         auto& view = *planner.window;
         view.setAttribute(Qt::WA_ShowWithoutActivating);
         QVERIFY(planner.start());
-        auto* spin = view.SpinButton1;
+        auto* spin = view.SpinButton1();
         for (const QChar arrow : arrows) {
             const bool up = arrow.toLower() == u'u';
             if (arrow.isUpper())
@@ -92,7 +92,7 @@ private slots:
         }
         view.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&view));
-        QCOMPARE(view.Image1->isVisible(), banner);
+        QCOMPARE(view.Image1()->isVisible(), banner);
         QCOMPARE(spin->Value(), shown);
         QCOMPARE(view.yearBox()->text(), QString::number(shown));
         QCOMPARE(daysShown(view, 1), QStringLiteral("%1+31").arg(januaryFirst));

@@ -4,6 +4,7 @@
 // Shared by the window tests: a planner window on a chosen day, printing into
 // memory, and short ways to read what it shows.
 
+#include "colours.h"
 #include "mainwindow.h"
 #include "monthtable.h"
 #include "printpage.h"

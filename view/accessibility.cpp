@@ -3,10 +3,13 @@
 
 #include "atspiguard.h"
 #include "daycell.h"
+#include "monthblock.h"
 #include "monthtable.h"
 #include "notice.h"
+#include "panel.h"
+#include "pushbutton.h"
 #include "spinbutton.h"
-#include "yearview.h"
+#include "textbox.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
@@ -18,9 +21,6 @@
 
 namespace tavrin {
 namespace {
-
-// Set on a text box while its text changes without text events.
-constexpr const char* kQuiet = "tavrinQuietText";
 
 QString markAction()
 {
@@ -47,14 +47,17 @@ class DayAccessible : public QAccessibleInterface,
                       public QAccessibleActionInterface
 {
 public:
-    DayAccessible(YearView* view, int month, int slot) : view_(view), month_(month), slot_(slot) {}
+    DayAccessible(QWidget* window, PlannerReading* reading, int month, int slot)
+        : window_(window), reading_(reading), month_(month), slot_(slot)
+    {
+    }
 
     int month() const { return month_; }
     int slot() const { return slot_; }
 
-    bool isValid() const override { return !refusingCall(this); }
+    bool isValid() const override { return window_ && !refusingCall(this); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return view_->window()->windowHandle(); }
+    QWindow* window() const override { return window_->window()->windowHandle(); }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TableCellInterface)
@@ -84,7 +87,7 @@ public:
         QAccessible::State state;
         state.invisible = !shown() || !cell()->isVisible();
         state.focusable = shown();
-        state.focused = shown() && cell() == view_->currentCell() && cell()->hasKeyboardFocus();
+        state.focused = shown() && cell()->hasKeyboardFocus();
         state.readOnly = !markable();
         return state;
     }
@@ -92,9 +95,9 @@ public:
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override
     {
-        const auto& headers = kMonthPanels.at(static_cast<std::size_t>(month_ - 1)).headerIndexes;
+        const auto& headers = monthPanel(month_).headerIndexes;
         return {QAccessible::queryAccessibleInterface(
-            view_->WDay().at(headers.at(static_cast<std::size_t>(columnIndex()))))};
+            reading_->WDay().at(headers.at(static_cast<std::size_t>(columnIndex()))))};
     }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return slot_ % kCellsPerRow; }
@@ -103,7 +106,7 @@ public:
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override
     {
-        return QAccessible::queryAccessibleInterface(view_->panel(month_));
+        return QAccessible::queryAccessibleInterface(reading_->months().panel(month_));
     }
 
     // A shown day takes the focus: the keyboard's current day, its panel focused.
@@ -121,7 +124,7 @@ public:
         if (action == markAction() && markable())
             cell()->mark();
         else if (action == setFocusAction() && shown())
-            view_->focusDay(month_, slot_ - view_->firstSlot(month_) + 1);
+            reading_->focusDay(month_, reading_->months().grid(month_).dayAt(slot_));
     }
     QStringList keyBindingsForAction(const QString& action) const override
     {
@@ -129,14 +132,13 @@ public:
     }
 
 private:
-    DayCell* cell() const
-    {
-        return view_->Txt(month_).at(month_ == kFebruary && slot_ >= 40 ? slot_ + 1 : slot_);
-    }
+    DayCell* cell() const { return reading_->months().cellAt(month_, slot_); }
     bool shown() const { return !cell()->dayName().isEmpty(); }
     bool markable() const { return cell()->isMarkable() && shown() && !cell()->isMarked(); }
 
-    YearView* view_;
+    // As Qt's own table cells do, a day knows whether its window is gone.
+    QPointer<QWidget> window_;
+    PlannerReading* reading_;
     int month_;
     int slot_;
 };
@@ -191,8 +193,8 @@ private:
 class MonthAccessible : public Guarded<QAccessibleWidget>, public QAccessibleTableInterface
 {
 public:
-    MonthAccessible(Panel* panel, YearView* view, int month)
-        : Guarded(panel, QAccessible::Table), view_(view), month_(month)
+    MonthAccessible(Panel* panel, PlannerReading* reading, int month)
+        : Guarded(panel, QAccessible::Table), reading_(reading), month_(month)
     {
     }
 
@@ -206,7 +208,7 @@ public:
     QString text(QAccessible::Text type) const override
     {
         if (type == QAccessible::Name)
-            return toQString(kMonthNames.at(static_cast<std::size_t>(month_ - 1)));
+            return toQString(kMonthNames.at(monthIndex(month_)));
         return QAccessibleWidget::text(type);
     }
     QAccessible::State state() const override
@@ -219,7 +221,7 @@ public:
     int childCount() const override { return kCellsPerMonth; }
     QAccessibleInterface* child(int index) const override
     {
-        return index >= 0 && index < kCellsPerMonth ? view_->dayAccessibles().at(month_, index) : nullptr;
+        return index >= 0 && index < kCellsPerMonth ? reading_->dayAccessibles().at(month_, index) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -235,10 +237,10 @@ public:
     }
     QAccessibleInterface* focusChild() const override
     {
-        const DayCell* current = view_->currentCell();
-        if (view_->currentMonth() != month_ || !current || !current->hasKeyboardFocus())
-            return nullptr;
-        return child(view_->firstSlot(month_) + view_->currentDay() - 1);
+        for (int slot = 0; slot < kCellsPerMonth; ++slot)
+            if (reading_->months().cellAt(month_, slot)->hasKeyboardFocus())
+                return child(slot);
+        return nullptr;
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -246,7 +248,7 @@ public:
     QAccessibleInterface* cellAt(int row, int column) const override
     {
         const bool inside = row >= 0 && row < kCellRows && column >= 0 && column < kCellsPerRow;
-        return view_->dayAccessibles().at(month_, inside ? row * kCellsPerRow + column : -1);
+        return reading_->dayAccessibles().at(month_, inside ? row * kCellsPerRow + column : -1);
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
@@ -272,7 +274,7 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    YearView* view_;
+    PlannerReading* reading_; // the panel's window, there as long as the panel is
     int month_;
 };
 
@@ -286,7 +288,7 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TextInterface && !box()->property(kQuiet).toBool())
+        if (type == QAccessible::TextInterface && box()->offersText())
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
@@ -300,9 +302,10 @@ public:
     QAccessibleInterface* parent() const override
     {
         const QWidget* panel = box()->parentWidget();
-        auto* view = panel ? qobject_cast<YearView*>(panel->parentWidget()) : nullptr;
-        if (view && view->monthOf(panel))
-            return QAccessible::queryAccessibleInterface(view);
+        QWidget* window = panel ? panel->parentWidget() : nullptr;
+        const auto* reading = dynamic_cast<const PlannerReading*>(window);
+        if (reading && reading->months().monthOf(panel))
+            return QAccessible::queryAccessibleInterface(window);
         return QAccessibleWidget::parent();
     }
 
@@ -512,38 +515,38 @@ private:
 // title and seven headers a month.
 constexpr int kMonthTexts = 12 * (1 + kCellsPerRow);
 
-QAccessibleInterface* monthText(YearView* view, int index)
+QAccessibleInterface* monthText(const PlannerReading* reading, int index)
 {
     if (index < 0 || index >= kMonthTexts)
         return nullptr;
     const auto& panel = kMonthPanels.at(static_cast<std::size_t>(index / (1 + kCellsPerRow)));
     const int text = index % (1 + kCellsPerRow);
-    return QAccessible::queryAccessibleInterface(view->WDay().at(
+    return QAccessible::queryAccessibleInterface(reading->WDay().at(
         text == 0 ? panel.titleIndex : panel.headerIndexes.at(static_cast<std::size_t>(text - 1))));
 }
 
 class WindowAccessible : public QAccessibleWidget
 {
 public:
-    explicit WindowAccessible(YearView* view) : QAccessibleWidget(view, QAccessible::Window) {}
+    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
 
     int childCount() const override { return QAccessibleWidget::childCount() + kMonthTexts; }
     QAccessibleInterface* child(int index) const override
     {
         const int own = QAccessibleWidget::childCount();
-        return index < own ? QAccessibleWidget::child(index) : monthText(view(), index - own);
+        return index < own ? QAccessibleWidget::child(index) : monthText(reading(), index - own);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const int own = QAccessibleWidget::childCount();
         for (int index = 0; index < kMonthTexts; ++index)
-            if (monthText(view(), index) == child)
+            if (monthText(reading(), index) == child)
                 return own + index;
         return QAccessibleWidget::indexOfChild(child);
     }
 
 private:
-    YearView* view() const { return static_cast<YearView*>(widget()); }
+    const PlannerReading* reading() const { return dynamic_cast<const PlannerReading*>(widget()); }
 };
 
 QAccessibleInterface* viewAccessible(const QString&, QObject* object)
@@ -551,9 +554,9 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
     if (auto* box = qobject_cast<TextBox*>(object))
         return new TextBoxAccessible(box);
     if (auto* panel = qobject_cast<Panel*>(object)) {
-        auto* view = qobject_cast<YearView*>(panel->parentWidget());
-        if (const int month = view ? view->monthOf(panel) : 0)
-            return new MonthAccessible(panel, view, month);
+        auto* reading = dynamic_cast<PlannerReading*>(panel->parentWidget());
+        if (const int month = reading ? reading->months().monthOf(panel) : 0)
+            return new MonthAccessible(panel, reading, month);
         return new PanelAccessible(panel);
     }
     if (auto* notice = qobject_cast<Notice*>(object))
@@ -562,8 +565,9 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
         return new PushButtonAccessible(button);
     if (auto* spin = qobject_cast<SpinButton*>(object))
         return new SpinButtonAccessible(spin);
-    if (auto* view = qobject_cast<YearView*>(object); view && view->isWindow())
-        return new Guarded<WindowAccessible>(view);
+    if (auto* window = qobject_cast<QWidget*>(object);
+        window && window->isWindow() && dynamic_cast<PlannerReading*>(window))
+        return new Guarded<WindowAccessible>(window);
     if (object == qApp)
         return new Guarded<QAccessibleApplication>;
     return nullptr;
@@ -577,9 +581,10 @@ QAccessibleInterface* DayAccessibles::at(int month, int slot)
     const int key = inside ? month * kCellsPerMonth + slot : -month;
     if (const auto found = ids_.find(key); found != ids_.end())
         return QAccessible::accessibleInterface(found->second);
+    auto* reading = dynamic_cast<PlannerReading*>(window_.data());
     QAccessibleInterface* day =
-        inside ? static_cast<QAccessibleInterface*>(new DayAccessible(view_, month, slot))
-               : new NoDayAccessible(QAccessible::queryAccessibleInterface(view_->panel(month)));
+        inside ? static_cast<QAccessibleInterface*>(new DayAccessible(window_, reading, month, slot))
+               : new NoDayAccessible(QAccessible::queryAccessibleInterface(reading->months().panel(month)));
     ids_[key] = QAccessible::registerAccessibleInterface(day);
     return day;
 }
@@ -591,14 +596,22 @@ void DayAccessibles::renew()
     ids_.clear();
 }
 
-void setTextQuietly(TextBox* box, const QString& text)
+void DayAccessibles::tellFocus(int month, int slot)
 {
-    // Qt's bridge sends text events only for a box that offers its text;
-    // a box whose length stays also moves no caret, which would warn.
-    const bool quiet = box->text().size() == text.size();
-    box->setProperty(kQuiet, quiet);
-    box->setText(text);
-    box->setProperty(kQuiet, false);
+    tell(month, slot, QAccessible::Focus);
+}
+
+void DayAccessibles::tellRenamed(int month, int slot)
+{
+    tell(month, slot, QAccessible::NameChanged);
+}
+
+void DayAccessibles::tell(int month, int slot, QAccessible::Event type)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(at(month, slot), type);
+    QAccessible::updateAccessibility(&event);
 }
 
 void installAccessibility()

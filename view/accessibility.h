@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "names.h"
+
 #include <QAccessible>
+#include <QPointer>
 #include <map>
 
 namespace tavrin {
 
+class DayAccessibles;
+class MonthBlock;
 class TextBox;
-class YearView;
 
 // Installs what screen readers learn of the planner's controls: the window as
 // a frame, each month panel as a table named for its month whose cells are
@@ -16,10 +20,20 @@ class YearView;
 // settable value, and a Print button whose Press prints. Safe to call often.
 void installAccessibility();
 
-// Sets the text of a box that only displays, telling readers of its new
-// name but not, as Qt's line edit would add, of text deleted and inserted:
-// at every step of a held arrow those would bury a reader in events.
-void setTextQuietly(TextBox* box, const QString& text);
+// What screen readers are shown of the planner's window, which implements
+// it: its month block and text boxes, read only, and the one thing a reader
+// may ask of it besides marking a day, the keyboard's focus on a day.
+class PlannerReading
+{
+public:
+    virtual const MonthBlock& months() const = 0;
+    virtual const ControlArray<TextBox>& WDay() const = 0;
+    virtual DayAccessibles& dayAccessibles() = 0;
+    virtual void focusDay(int month, int day) = 0;
+
+protected:
+    ~PlannerReading() = default;
+};
 
 // The days of the twelve tables as screen readers meet them. A reader keeps
 // the names it has read until told they changed, and telling it of every day
@@ -28,7 +42,8 @@ void setTextQuietly(TextBox* box, const QString& text);
 class DayAccessibles
 {
 public:
-    explicit DayAccessibles(YearView* view) : view_(view) {}
+    // `window` is the planner's window, which is a PlannerReading.
+    explicit DayAccessibles(QWidget* window) : window_(window) {}
     ~DayAccessibles() { renew(); }
     DayAccessibles(const DayAccessibles&) = delete;
     DayAccessibles& operator=(const DayAccessibles&) = delete;
@@ -38,8 +53,14 @@ public:
     // Retires every day handed out so far; readers get new ones when they ask.
     void renew();
 
+    // Tells readers that the day in a slot has the focus, or a new name.
+    void tellFocus(int month, int slot);
+    void tellRenamed(int month, int slot);
+
 private:
-    YearView* view_;
+    void tell(int month, int slot, QAccessible::Event event);
+
+    QPointer<QWidget> window_;
     std::map<int, QAccessible::Id> ids_;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "daycell.h"
 
+#include "colours.h"
+
 #include <QPainter>
 
 namespace tavrin {

@@ -1,22 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keyboard in the block of months. Tab enters it on 1 January; the
-// arrows move a day or a week, on from one month into the next and never
-// past the year; Page Up and Page Down move a month; Space marks a January
-// day. A move past either end of the year, or Space on a day that cannot be
-// marked, is told to screen readers, which otherwise hear nothing. The panel of the current month has the focus, and only it is a Tab
-// stop, so Tab and Shift+Tab leave the block from any month.
+#include "daykeys.h"
 
-#include "yearview.h"
+#include "datemodel.h"
+#include "daycell.h"
+#include "monthblock.h"
+#include "notice.h"
+#include "panel.h"
 
 #include <QKeyEvent>
 #include <algorithm>
 
 namespace tavrin {
 
-bool YearView::eventFilter(QObject* watched, QEvent* event)
+DayKeys::DayKeys(QWidget* window, const MonthBlock& months, const DateModel& model, Notice* notice)
+    : QObject(window), window_(window), months_(months), model_(model), notice_(notice)
 {
-    if (!watched->isWidgetType() || !monthOf(static_cast<QWidget*>(watched)))
-        return QWidget::eventFilter(watched, event);
+    // The keyboard moves between days of all months through their panels;
+    // January's panel alone is a Tab stop, the way into the block.
+    for (int month = 1; month <= 12; ++month)
+        months_.panel(month)->installEventFilter(this);
+    months_.panel(1)->setFocusPolicy(Qt::TabFocus);
+}
+
+DayCell* DayKeys::currentCell() const
+{
+    return months_.dayCell(current_.month, current_.day);
+}
+
+int DayKeys::daysDrawn(int month) const
+{
+    return months_.grid(month).days();
+}
+
+void DayKeys::yearDrawn()
+{
+    current_.day = std::clamp(current_.day, 1, std::max(1, daysDrawn(current_.month)));
+    frameCurrent();
+    announceDayFocus();
+}
+
+bool DayKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!watched->isWidgetType() || !months_.monthOf(static_cast<QWidget*>(watched)))
+        return false;
     switch (event->type()) {
     case QEvent::KeyPress:
         return dayKey(*static_cast<QKeyEvent*>(event));
@@ -28,7 +54,7 @@ bool YearView::eventFilter(QObject* watched, QEvent* event)
             currentCell()->update();
         // Qt tells screen readers about the panel once this returns; the day
         // comes after it.
-        QMetaObject::invokeMethod(this, &YearView::announceDayFocus, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &DayKeys::announceDayFocus, Qt::QueuedConnection);
         break;
     case QEvent::FocusOut:
         if (currentCell())
@@ -40,7 +66,7 @@ bool YearView::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-bool YearView::dayKey(const QKeyEvent& key)
+bool DayKeys::dayKey(const QKeyEvent& key)
 {
     // A move past either end of the year is told, with the year it ends.
     const auto tellEnd = [this](const char* end) {
@@ -73,13 +99,13 @@ bool YearView::dayKey(const QKeyEvent& key)
         return false;
     }
     // The focus frame shows once the keyboard is in use, never for the mouse.
-    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    window_->setAttribute(Qt::WA_KeyboardFocusChange);
     if (currentCell())
         currentCell()->update();
     return true;
 }
 
-void YearView::markOrSayWhyNot()
+void DayKeys::markOrSayWhyNot()
 {
     DayCell* cell = currentCell();
     if (!cell)
@@ -96,7 +122,7 @@ void YearView::markOrSayWhyNot()
                                    : QStringLiteral("only January days can be marked"));
 }
 
-bool YearView::moveBy(int days)
+bool DayKeys::moveBy(int days)
 {
     int month = current_.month;
     int day = current_.day + days;
@@ -110,7 +136,7 @@ bool YearView::moveBy(int days)
     return true;
 }
 
-bool YearView::moveByMonths(int months)
+bool DayKeys::moveByMonths(int months)
 {
     const int month = current_.month + months;
     if (month < 1 || month > 12)
@@ -119,31 +145,31 @@ bool YearView::moveByMonths(int months)
     return true;
 }
 
-void YearView::moveTo(int month, int day)
+void DayKeys::moveTo(int month, int day)
 {
-    const bool focused = panel(current_.month)->hasFocus();
+    const bool focused = months_.panel(current_.month)->hasFocus();
     if (month != current_.month) {
-        panel(current_.month)->setFocusPolicy(Qt::NoFocus);
-        panel(month)->setFocusPolicy(Qt::TabFocus);
+        months_.panel(current_.month)->setFocusPolicy(Qt::NoFocus);
+        months_.panel(month)->setFocusPolicy(Qt::TabFocus);
     }
     current_ = {month, day};
     refused_ = nullptr;
     frameCurrent();
     if (!focused)
         return;
-    if (!panel(month)->hasFocus())
-        panel(month)->setFocus(Qt::OtherFocusReason); // announces the day once in
+    if (!months_.panel(month)->hasFocus())
+        months_.panel(month)->setFocus(Qt::OtherFocusReason); // announces the day once in
     else
         announceDayFocus();
 }
 
-void YearView::focusDay(int month, int day)
+void DayKeys::focusDay(int month, int day)
 {
     moveTo(month, day);
-    panel(month)->setFocus(Qt::OtherFocusReason);
+    months_.panel(month)->setFocus(Qt::OtherFocusReason);
 }
 
-void YearView::frameCurrent()
+void DayKeys::frameCurrent()
 {
     if (framed_)
         framed_->setCurrent(false);
@@ -152,14 +178,12 @@ void YearView::frameCurrent()
         framed_->setCurrent(true);
 }
 
-void YearView::announceDayFocus()
+void DayKeys::announceDayFocus()
 {
     const DayCell* cell = currentCell();
-    if (!cell || !cell->hasKeyboardFocus() || !QAccessible::isActive())
+    if (!cell || !cell->hasKeyboardFocus())
         return;
-    QAccessibleEvent event(dayAccessibles_.at(current_.month, firstSlot(current_.month) + current_.day - 1),
-                           QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    emit dayFocused(current_.month, months_.grid(current_.month).slotOfDay(current_.day));
 }
 
 } // namespace tavrin

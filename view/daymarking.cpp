@@ -4,6 +4,8 @@
 
 #include "yearview.h"
 
+#include "colours.h"
+
 namespace tavrin {
 
 void YearView::Txt1_Click(int index)
@@ -14,10 +16,7 @@ void YearView::Txt1_Click(int index)
     // The day's name now ends in "marked"; a reader hears the mark made.
     if (wasMarked || cell->dayName().isEmpty())
         return;
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(dayAccessibles_.at(1, gridSlot(1, index)), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    dayAccessibles_.tellRenamed(1, months_.grid(1).slotOf(index));
     notice_->tell(QStringLiteral("marked"));
 }
 

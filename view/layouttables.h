@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "monthtable.h"
 #include "twips.h"
 
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <span>
 
 namespace tavrin {
 
@@ -81,7 +81,8 @@ inline constexpr int kHeaderPitch = 375;
 inline constexpr TwipRect kHeaderBox{0, 195, 377, 195};
 inline constexpr TwipRect kDayCell{0, 390, 375, 255};
 
-// February's cell array has no element 40: its bottom row ends in 41 and 42.
+// February's cell array has no element 40: its bottom row ends in 41 and 42
+// (see MonthGrid).
 inline constexpr std::array<int, kCellsPerRow> kFebruaryBottomRow{35, 36, 37, 38, 39, 41, 42};
 
 // Months whose cell 17 is created white rather than in the platform colour.
@@ -107,13 +108,10 @@ inline constexpr TwipRect kImage1{2520, 7440, 6930, 765};
 inline constexpr TwipLine kLine2{855, 1455, 11430, 1455};
 inline constexpr TwipLine kLine1{855, 1455, 855, 7280};
 
-// Cell index -> position of the cell in its panel's grid (row-major slot).
-constexpr int gridSlot(int month, int index)
+// The row of a month's panel.
+constexpr const MonthPanelRow& monthPanel(int month)
 {
-    return (month == 2 && index > 40) ? index - 1 : index;
+    return kMonthPanels.at(monthIndex(month));
 }
-
-// The indexes a month's cell array holds, in rising order.
-std::span<const int> cellIndexes(int month);
 
 } // namespace tavrin

@@ -3,9 +3,8 @@
 
 #include "yearview.h"
 
+#include "colours.h"
 #include "monthtable.h"
-
-#include <algorithm>
 
 namespace tavrin {
 
@@ -15,12 +14,8 @@ void YearView::RenderYear()
     for (int month = 1; month <= 12; ++month)
         FillMonth(month);
     DisableBlankBoxes();
-    // The current day stays a day of its month: the 29th of February
-    // becomes the 28th in a common year.
-    current_.day = std::clamp(current_.day, 1, std::max(1, daysDrawn(current_.month)));
-    frameCurrent();
     dayAccessibles_.renew();
-    announceDayFocus();
+    keys_->yearDrawn();
 }
 
 void YearView::ClearAllLabels()
@@ -36,13 +31,12 @@ void YearView::FillMonth(int month)
     auto& m = model_;
     m.MonthGeometry(m.monthName(month));
     auto& cell = m.startCell(month);
-    const auto& cells = Txt(month);
-    drawn_.at(static_cast<std::size_t>(month - 1)) = {cell, m.DaysInMonth};
+    months_.grid(month).setDrawn(cell, m.DaysInMonth);
     // A screen reader speaks each day as a date: "Saturday 1 January 2022".
     const QString monthAndYear = QStringLiteral(" %1 %2").arg(QString::fromStdString(m.monthName(month)),
                                                               QString::fromStdString(m.YearText));
     for (m.DayCounter = 1; m.DayCounter <= m.DaysInMonth; ++m.DayCounter, ++cell) {
-        auto* label = cells.at(cell);
+        auto* label = months_.cellAt(month, cell);
         label->setNum(m.DayCounter);
         const auto weekday = kColumnWeekdays.at(static_cast<std::size_t>(cell % kCellsPerRow));
         label->setDayName(toQString(weekday) + QLatin1Char(' ') + QString::number(m.DayCounter)

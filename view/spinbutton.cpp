@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spinbutton.h"
 
-#include "toolkit.h"
+#include "colours.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yearview.h"
 
-#include "accessibility.h"
+#include "colours.h"
+#include "fonts.h"
 #include "monthtable.h"
 
 #include <QApplication>
@@ -50,6 +51,9 @@ YearView::YearView(QWidget* parent) : QWidget(parent)
     for (const auto& row : kMonthPanels)
         buildMonthPanel(row);
     buildOtherControls();
+    keys_ = new DayKeys(this, months_, model_, notice_);
+    connect(keys_, &DayKeys::dayFocused, this,
+            [this](int month, int slot) { dayAccessibles_.tellFocus(month, slot); });
     layOut();
 }
 
@@ -85,15 +89,15 @@ void YearView::layOut()
     for (const auto& row : kMonthPanels)
         layOutMonthPanel(row, scale);
 
-    Command1->setGeometry(at(kCommand1));
-    FRMyEAR->setGeometry(at(kYearFrame));
+    command1_->setGeometry(at(kCommand1));
+    frMyEar_->setGeometry(at(kYearFrame));
     setPlace(yearBox(), kYearBoxInFrame.toPixels(scale), kYearBoxFont, scale_);
-    SpinButton1->setGeometry(at(kSpinButton));
-    setPlace(Label1, at(kLabel1), kTitleLabelFont, scale_);
-    Image1->setGeometry(
-        at({static_cast<int>(std::lround(Image1->Left())), kImage1.top, kImage1.width, kImage1.height}));
-    Line2->setGeometry(kLine2.toPixels(scale).translated(corner_));
-    Line1->setGeometry(kLine1.toPixels(scale).translated(corner_));
+    spinButton1_->setGeometry(at(kSpinButton));
+    setPlace(label1_, at(kLabel1), kTitleLabelFont, scale_);
+    image1_->setGeometry(
+        at({static_cast<int>(std::lround(image1_->Left())), kImage1.top, kImage1.width, kImage1.height}));
+    line2_->setGeometry(kLine2.toPixels(scale).translated(corner_));
+    line1_->setGeometry(kLine1.toPixels(scale).translated(corner_));
 }
 
 void YearView::layOutMonthPanel(const MonthPanelRow& row, TwipScale scale)
@@ -111,8 +115,9 @@ void YearView::layOutMonthPanel(const MonthPanelRow& row, TwipScale scale)
         setPlace(wday_.at(row.headerIndexes.at(static_cast<std::size_t>(column))), place.toPixels(inPanel),
                  kHeaderFont, scale_);
     }
+    const MonthGrid& grid = months_.grid(row.month);
     for (const auto& [index, cell] : Txt(row.month)) {
-        const int slot = gridSlot(row.month, index);
+        const int slot = grid.slotOf(index);
         auto place = kDayCell;
         place.left = kDayCell.width * (slot % kCellsPerRow);
         place.top = kDayCell.top + kDayCell.height * (slot / kCellsPerRow);
@@ -123,7 +128,6 @@ void YearView::layOutMonthPanel(const MonthPanelRow& row, TwipScale scale)
 void YearView::buildMonthPanel(const MonthPanelRow& row)
 {
     auto* panel = new Panel(this, QString::fromLatin1(row.panelName), kBlack);
-    panels_.at(static_cast<std::size_t>(row.month - 1)) = panel;
 
     wday_[row.titleIndex] = makeTextBox(panel, row.titleIndex, QString::fromLatin1(row.title), kTitleFont,
                                         kDarkGrey, toQColor(kWhite));
@@ -136,8 +140,8 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
 
     const bool whiteCell17 = std::ranges::find(kWhiteCell17Months, row.month) != kWhiteCell17Months.end();
     const QString arrayName = QStringLiteral("Txt%1").arg(row.month);
-    auto& cells = txt_.at(static_cast<std::size_t>(row.month - 1));
-    for (const int index : cellIndexes(row.month)) {
+    ControlArray<DayCell> cells;
+    for (const int index : months_.grid(row.month).cellIndexes()) {
         auto* cell = new DayCell(panel, elementName(arrayName, index), row.month == 1);
         cell->setFont(makeFont(kDayCellFont));
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -145,67 +149,48 @@ void YearView::buildMonthPanel(const MonthPanelRow& row)
         if (whiteCell17 && index == kWhiteCellIndex)
             setBackColor(cell, toQColor(kWhite));
         cells[index] = cell;
+        if (row.month == 1)
+            connect(cell, &Label::clicked, this, [this, index] { Txt1_Click(index); });
     }
-    // The keyboard moves between days of all months through their panels;
-    // January's panel alone is a Tab stop, the way into the block.
-    panel->installEventFilter(this);
-    if (row.month != 1)
-        return;
-    for (const auto& [index, cell] : cells)
-        connect(cell, &Label::clicked, this, [this, index = index] { Txt1_Click(index); });
-    panel->setFocusPolicy(Qt::TabFocus);
-}
-
-DayCell* YearView::dayCell(int month, int day) const
-{
-    if (day < 1 || day > daysDrawn(month))
-        return nullptr;
-    const int slot = firstSlot(month) + day - 1;
-    return Txt(month).at(month == kFebruary && slot >= 40 ? slot + 1 : slot);
-}
-
-int YearView::monthOf(const QWidget* panel) const
-{
-    const auto found = std::ranges::find(panels_, panel);
-    return found == panels_.end() ? 0 : static_cast<int>(found - panels_.begin()) + 1;
+    months_.add(row.month, panel, std::move(cells));
 }
 
 void YearView::buildOtherControls()
 {
-    Command1 = new PushButton(this, QStringLiteral("Command1"), QStringLiteral("Print"));
+    command1_ = new PushButton(this, QStringLiteral("Command1"), QStringLiteral("Print"));
 
-    FRMyEAR = new Panel(this, QStringLiteral("FRMyEAR"), kGrey);
+    frMyEar_ = new Panel(this, QStringLiteral("FRMyEAR"), kGrey);
     wday_[kYearBoxIndex] =
-        makeTextBox(FRMyEAR, kYearBoxIndex, QString(), kYearBoxFont, kGrey, toQColor(kWhite));
+        makeTextBox(frMyEar_, kYearBoxIndex, QString(), kYearBoxFont, kGrey, toQColor(kWhite));
     // The frame is disabled so the box inside takes no input; the box itself
     // stays enabled and draws white bold text on grey, though Qt hands the
     // frame's disabled state down to it.
     setTextColor(yearBox(), toQColor(kWhite), WhenDisabled::SameColour);
-    FRMyEAR->setEnabled(false);
+    frMyEar_->setEnabled(false);
     yearBox()->setAccessibleDescription(QStringLiteral("Selected year"));
 
-    SpinButton1 = new SpinButton(this, QStringLiteral("SpinButton1"));
+    spinButton1_ = new SpinButton(this, QStringLiteral("SpinButton1"));
     // The keyboard starts on the year: Up and Down work at once, and a stray
     // Space prints nothing. Tab then reaches January's days, then Print.
-    SpinButton1->setFocus();
+    spinButton1_->setFocus();
 
-    Label1 = new Label(this, QStringLiteral("Label1"));
-    Label1->setFont(makeFont(kTitleLabelFont));
-    Label1->setAlignment(Qt::AlignCenter);
+    label1_ = new Label(this, QStringLiteral("Label1"));
+    label1_->setFont(makeFont(kTitleLabelFont));
+    label1_->setAlignment(Qt::AlignCenter);
     // Transparent on the window's fixed white: the window text colour, or
     // what stands out in its place.
-    setTextColor(Label1, standingOut(windowTextColour(), backColor(this), kTextContrast));
+    setTextColor(label1_, standingOut(windowTextColour(), backColor(this), kTextContrast));
 
-    Image1 = new Picture(this, QStringLiteral("Image1"), QStringLiteral(":/tavrin/banner.jpg"));
-    Image1->setLeft(static_cast<float>(kImage1.left));
+    image1_ = new Picture(this, QStringLiteral("Image1"), QStringLiteral(":/tavrin/banner.jpg"));
+    image1_->setLeft(static_cast<float>(kImage1.left));
 
-    Line2 = new Line(this, QStringLiteral("Line2"), kLine2);
-    Line1 = new Line(this, QStringLiteral("Line1"), kLine1);
+    line2_ = new Line(this, QStringLiteral("Line2"), kLine2);
+    line1_ = new Line(this, QStringLiteral("Line1"), kLine1);
 
     notice_ = new Notice(this);
-    connect(SpinButton1, &SpinButton::SpinUp, this, [this] { tellYear(false); });
-    connect(SpinButton1, &SpinButton::SpinDown, this, [this] { tellYear(false); });
-    connect(SpinButton1, &SpinButton::settled, this, [this] { tellYear(true); });
+    connect(spinButton1_, &SpinButton::SpinUp, this, [this] { tellYear(false); });
+    connect(spinButton1_, &SpinButton::SpinDown, this, [this] { tellYear(false); });
+    connect(spinButton1_, &SpinButton::settled, this, [this] { tellYear(true); });
 }
 
 // A reader hears the value of each step, and at either end that it is one.
@@ -213,10 +198,10 @@ void YearView::buildOtherControls()
 // it began to speak the last value may have cut that short.
 void YearView::tellYear(bool settled)
 {
-    const int year = SpinButton1->Value();
-    const QString end = year == SpinButton1->Max()   ? QStringLiteral(", the latest")
-                        : year == SpinButton1->Min() ? QStringLiteral(", the earliest")
-                                                     : QString();
+    const int year = spinButton1_->Value();
+    const QString end = year == spinButton1_->Max()   ? QStringLiteral(", the latest")
+                        : year == spinButton1_->Min() ? QStringLiteral(", the earliest")
+                                                      : QString();
     if (settled || !end.isEmpty())
         notice_->tell(QStringLiteral("year %1").arg(year) + end);
 }

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "layouttables.h"
+#include "monthgrid.h"
 
+#include "layouttables.h"
+#include "monthtable.h"
+
+#include <algorithm>
 #include <numeric>
 
 namespace tavrin {
@@ -20,9 +24,14 @@ constexpr auto kFebruaryIndexes = indexes(true);
 
 } // namespace
 
-std::span<const int> cellIndexes(int month)
+bool MonthGrid::hasGap() const
 {
-    return month == 2 ? std::span<const int>(kFebruaryIndexes) : std::span<const int>(kRegularIndexes);
+    return month_ == kFebruary;
+}
+
+std::span<const int> MonthGrid::cellIndexes() const
+{
+    return hasGap() ? std::span<const int>(kFebruaryIndexes) : std::span<const int>(kRegularIndexes);
 }
 
 } // namespace tavrin
