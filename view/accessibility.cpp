@@ -151,7 +151,7 @@ class NoDayAccessible : public QAccessibleInterface, public QAccessibleTableCell
 public:
     explicit NoDayAccessible(QAccessibleInterface* table) : table_(QAccessible::uniqueId(table)) {}
 
-    bool isValid() const override { return !refusingCall(this); }
+    bool isValid() const override { return table() && !refusingCall(this); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return table() ? table()->window() : nullptr; }
     void* interface_cast(QAccessible::InterfaceType type) override

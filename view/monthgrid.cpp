@@ -24,14 +24,21 @@ constexpr auto kFebruaryIndexes = indexes(true);
 
 } // namespace
 
-bool MonthGrid::hasGap() const
-{
-    return month_ == kFebruary;
-}
-
 std::span<const int> MonthGrid::cellIndexes() const
 {
-    return hasGap() ? std::span<const int>(kFebruaryIndexes) : std::span<const int>(kRegularIndexes);
+    return month_ == kFebruary ? std::span<const int>(kFebruaryIndexes)
+                               : std::span<const int>(kRegularIndexes);
+}
+
+int MonthGrid::cellIndex(int slot) const
+{
+    return cellIndexes()[static_cast<std::size_t>(slot)];
+}
+
+int MonthGrid::slotOf(int cellIndex) const
+{
+    const auto indexes = cellIndexes();
+    return static_cast<int>(std::ranges::lower_bound(indexes, cellIndex) - indexes.begin());
 }
 
 } // namespace tavrin

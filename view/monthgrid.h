@@ -18,8 +18,9 @@ public:
     int month() const { return month_; }
     // The indexes the month's cell array holds, in rising order.
     std::span<const int> cellIndexes() const;
-    int cellIndex(int slot) const { return hasGap() && slot >= kGap ? slot + 1 : slot; }
-    int slotOf(int cellIndex) const { return hasGap() && cellIndex > kGap ? cellIndex - 1 : cellIndex; }
+    // Slot (0 to 41) -> index in the cell array, and back.
+    int cellIndex(int slot) const;
+    int slotOf(int cellIndex) const;
 
     void setDrawn(int firstSlot, int days)
     {
@@ -34,9 +35,6 @@ public:
     int dayAt(int slot) const { return slot >= first_ && slot < first_ + days_ ? slot - first_ + 1 : 0; }
 
 private:
-    static constexpr int kGap = 40;
-    bool hasGap() const;
-
     int month_;
     int first_ = 0;
     int days_ = 0;
