@@ -32,6 +32,7 @@ public:
     using Services = WindowServices;
 
     explicit MainWindow(Services services = {});
+    ~MainWindow() override;
 
     void Form_Load();
     void Form_Activate();
@@ -46,6 +47,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void reportPrintOutcome(const PrintOutcome& outcome);
     void showSelectedYear();
     void renderOrEnd();
     void applyBannerSchedule();
