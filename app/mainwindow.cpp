@@ -42,9 +42,12 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     connect(SpinButton1, &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
     connect(SpinButton1, &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);
     connect(Command1, &PushButton::mouseDown, this, &MainWindow::Command1_MouseDown);
-    // Queued: the printer finishes on a thread of its own.
-    connect(services_.printer.get(), &PageSink::finished, this, &MainWindow::reportPrintOutcome,
-            Qt::QueuedConnection);
+    // Queued to the notice, which takes nothing else: the printer finishes
+    // on a thread of its own.
+    connect(
+        services_.printer.get(), &PageSink::finished, notice(),
+        [notice = notice()](const PrintOutcome& outcome) { reportPrintOutcome(outcome, *notice); },
+        Qt::QueuedConnection);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::focusWindowChanged);
 }
 
@@ -53,12 +56,7 @@ MainWindow::~MainWindow()
     // A page still on its way ends within its bound; its outcome is told
     // before the window goes.
     services_.printer.reset();
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-}
-
-void MainWindow::reportPrintOutcome(const PrintOutcome& outcome)
-{
-    tavrin::reportPrintOutcome(outcome, *notice());
+    QCoreApplication::sendPostedEvents(notice(), QEvent::MetaCall);
 }
 
 float MainWindow::bannerLeft(double outerWidth, double bannerWidth)
@@ -160,9 +158,9 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
                        : printer.isEmpty() ? QStringLiteral("Printing…")
                                            : QStringLiteral("Printing to %1…").arg(printer));
     } catch (const Failure& failure) {
-        reportPrintOutcome({{}, failure});
+        reportPrintOutcome({{}, failure}, *notice());
     } catch (const std::exception& error) {
-        reportPrintOutcome({{}, Failure("the page could not be made", error.what())});
+        reportPrintOutcome({{}, Failure("the page could not be made", error.what())}, *notice());
     }
     applyBannerSchedule();
     FRMyEAR->show();

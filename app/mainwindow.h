@@ -47,7 +47,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void reportPrintOutcome(const PrintOutcome& outcome);
     void showSelectedYear();
     void renderOrEnd();
     void applyBannerSchedule();
