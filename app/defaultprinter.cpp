@@ -6,8 +6,7 @@
 
 namespace tavrin {
 
-DefaultPrinter::DefaultPrinter(std::chrono::milliseconds bound, Outcome outcome)
-    : bound_(bound), outcome_(std::move(outcome))
+DefaultPrinter::DefaultPrinter(std::chrono::milliseconds bound) : bound_(bound)
 {
 }
 
@@ -64,7 +63,7 @@ void DefaultPrinter::handOver()
             defaultDestination({Clock::now() + bound_, bound_, [this] { return waitingForMe(); }});
         const std::lock_guard lock(mutex_);
         printer_ = printer;
-    } catch (const PrintError&) {
+    } catch (const std::exception&) {
         // Nothing asked for yet: the fallback paper stays until a job tells.
     }
     std::unique_lock lock(mutex_);
@@ -82,14 +81,16 @@ void DefaultPrinter::handOver()
             outcome.printer = printed.printer;
             const std::lock_guard relock(mutex_);
             printer_ = printed;
-        } catch (const PrintError& error) {
-            outcome.failure = error.plain();
-            outcome.detail = QString::fromStdString(error.what());
+        } catch (const Failure& failure) {
+            outcome.failure = failure;
+        } catch (const std::exception& error) {
+            // Nothing may leave this thread but its outcome.
+            outcome.failure = Failure("the page could not be handed over", error.what());
         }
         lock.lock();
         handing_ = false;
         lock.unlock();
-        outcome_(outcome);
+        emit finished(outcome);
         lock.lock();
     }
 }

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
-#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -18,16 +17,14 @@ namespace tavrin {
 // The default printer of the system's print server. print() makes the page
 // at once on the caller's thread, for the paper the printer last told; a
 // thread of its own hands the pages over in the order they came, each one
-// accepted or given up within `bound` of its print().
+// accepted or given up within `bound` of its print(), and emits finished()
+// from that thread for each.
 class DefaultPrinter : public PageSink
 {
 public:
     using Clock = std::chrono::steady_clock;
-    // Called on the printer's thread after each page.
-    using Outcome = std::function<void(const PrintOutcome&)>;
 
-    explicit DefaultPrinter(std::chrono::milliseconds bound = std::chrono::seconds(30),
-                            Outcome outcome = reportPrintOutcome);
+    explicit DefaultPrinter(std::chrono::milliseconds bound = std::chrono::seconds(30));
     // Waits for the pages still queued, which takes no longer than the bound.
     ~DefaultPrinter() override;
 
@@ -46,7 +43,6 @@ private:
     bool waitingForMe();
 
     const std::chrono::milliseconds bound_;
-    const Outcome outcome_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Job> jobs_;

@@ -42,8 +42,21 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     connect(SpinButton1(), &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);
     connect(SpinButton1(), &SpinButton::SpinDown, this, &MainWindow::SpinButton1_SpinDown);
     connect(Command1(), &PushButton::mouseDown, this, &MainWindow::Command1_MouseDown);
-    connect(&printNews(), &PrintNews::told, notice(), &Notice::tell);
+    // Queued to the notice, which takes nothing else: the printer finishes
+    // on a thread of its own.
+    connect(
+        services_.printer.get(), &PageSink::finished, notice(),
+        [notice = notice()](const PrintOutcome& outcome) { reportPrintOutcome(outcome, *notice); },
+        Qt::QueuedConnection);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::focusWindowChanged);
+}
+
+MainWindow::~MainWindow()
+{
+    // A page still on its way ends within its bound; its outcome is told
+    // before the window goes.
+    services_.printer.reset();
+    QCoreApplication::sendPostedEvents(notice(), QEvent::MetaCall);
 }
 
 float MainWindow::bannerLeft(double outerWidth, double bannerWidth)
@@ -142,11 +155,10 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
         notice()->tell(queued ? QStringLiteral("A page is already on its way; this one follows it")
                        : printer.isEmpty() ? QStringLiteral("Printing…")
                                            : QStringLiteral("Printing to %1…").arg(printer));
-    } catch (const PrintError& error) {
-        reportPrintOutcome({{}, error.plain(), QString::fromStdString(error.what())});
+    } catch (const Failure& failure) {
+        reportPrintOutcome({{}, failure}, *notice());
     } catch (const std::exception& error) {
-        reportPrintOutcome(
-            {{}, QStringLiteral("the page could not be made"), QString::fromStdString(error.what())});
+        reportPrintOutcome({{}, Failure("the page could not be made", error.what())}, *notice());
     }
     applyBannerSchedule();
     FRMyEAR()->show();

@@ -32,6 +32,7 @@ public:
     using Services = WindowServices;
 
     explicit MainWindow(Services services = {});
+    ~MainWindow() override;
 
     void Form_Load();
     void Form_Activate();

@@ -88,9 +88,15 @@ public:
     QString printer() const { return name(); }
 
 private:
-    static int keepWaiting(http_t*, void* session)
+    // Called from libcups' C code, which no exception may cross: one from
+    // the question ends the wait.
+    static int keepWaiting(http_t*, void* session) noexcept
     {
-        return !static_cast<const Session*>(session)->expired();
+        try {
+            return !static_cast<const Session*>(session)->expired();
+        } catch (...) {
+            return 0;
+        }
     }
 
     bool expired() const { return Clock::now() >= giveUpAt_ || patience_.giveUp(); }

@@ -76,14 +76,18 @@ void runEvents(int ms)
     waitFor([] { return false; }, ms);
 }
 
-TimedPrinter::TimedPrinter(std::chrono::milliseconds bound)
-    : printer(std::make_shared<DefaultPrinter>(bound, [this](const PrintOutcome& outcome) {
-          const std::lock_guard lock(mutex);
-          endedAtMs.push_back(nowMs());
-          if (!outcome.failure.isEmpty())
-              failure = outcome.detail.toStdString();
-      }))
+TimedPrinter::TimedPrinter(std::chrono::milliseconds bound) : printer(std::make_shared<DefaultPrinter>(bound))
 {
+    // Direct: the end is timed on the printer's thread, as it happens.
+    QObject::connect(
+        printer.get(), &PageSink::finished, printer.get(),
+        [this](const PrintOutcome& outcome) {
+            const std::lock_guard lock(mutex);
+            endedAtMs.push_back(nowMs());
+            if (!outcome.ok())
+                failure = outcome.failure->what();
+        },
+        Qt::DirectConnection);
 }
 
 std::size_t TimedPrinter::ended()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "failure.h"
 #include "monthtable.h"
 
 #include <array>
@@ -8,7 +9,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -16,10 +16,10 @@ namespace tavrin {
 
 // Raised when a month's date text cannot be interpreted. The model never
 // shows anything nor ends the process: its owner decides what the user sees.
-class LanguageError : public std::runtime_error
+class LanguageError : public Failure
 {
 public:
-    LanguageError() : std::runtime_error("Language error") {}
+    LanguageError() : Failure("Language error", "Language error") {}
 };
 
 // The values the year view is drawn from, owned by the window. Month-indexed

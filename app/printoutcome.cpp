@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing.h"
 
+#include "notice.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QFileInfo>
@@ -10,22 +12,18 @@
 
 namespace tavrin {
 
-PrintNews& printNews()
+void reportPrintOutcome(const PrintOutcome& outcome, Notice& notice)
 {
-    static PrintNews news;
-    return news;
-}
-
-void reportPrintOutcome(const PrintOutcome& outcome)
-{
-    if (outcome.failure.isEmpty()) {
-        emit printNews().told(QStringLiteral("The page went to the printer %1").arg(outcome.printer));
+    if (outcome.ok()) {
+        notice.tell(QStringLiteral("The page went to the printer %1").arg(outcome.printer));
         return;
     }
-    const QString reason = outcome.failure;
-    emit printNews().told(QStringLiteral("Nothing was printed: %1").arg(reason));
-    // One write, so lines from the print thread and this one never mix.
-    std::cerr << ("tavrin: nothing was printed: " + outcome.detail.toLocal8Bit() + '\n').toStdString();
+    const QString reason = QString::fromStdString(outcome.failure->plain());
+    notice.tell(QStringLiteral("Nothing was printed: %1").arg(reason));
+    // One write, so the line never mixes with another thread's.
+    std::cerr << ("tavrin: nothing was printed: "
+                  + QString::fromStdString(outcome.failure->what()).toLocal8Bit() + '\n')
+                     .toStdString();
 
     // Only a session bus that is already there: where none is, libdbus would
     // start one of its own through X11.
