@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colours.h"
 
+#include "label.h"
+#include "textbox.h"
+
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -72,7 +73,7 @@ void setBackColor(QWidget* control, const QColor& colour)
     palette.setColor(role, colour);
     control->setPalette(palette);
     control->setAutoFillBackground(true);
-    if (qobject_cast<QLabel*>(control) || qobject_cast<QLineEdit*>(control))
+    if (qobject_cast<Label*>(control) || qobject_cast<TextBox*>(control))
         setTextColor(control, standingOut(windowTextColour(), colour, kTextContrast));
 }
 

@@ -9,8 +9,8 @@ namespace tavrin {
 // ("Saturday 1 January 2022") while a number shows, and nothing while it is
 // blank. January's cells can be marked, and the current cell shows the
 // keyboard focus of its panel once the keyboard is in use. Cells never take
-// the focus themselves: Qt gives a focusable label a rich-text engine of its
-// own.
+// the focus themselves: the panel holds it and the keys move the current
+// cell.
 class DayCell : public Label
 {
     Q_OBJECT
