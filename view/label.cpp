@@ -8,7 +8,11 @@
 
 namespace tavrin {
 
-Label::Label(QWidget* parent, const QString& name) : QWidget(parent)
+Label::Label(QWidget* parent, const QString& name) : Label(parent, name, Reading::ByCaption)
+{
+}
+
+Label::Label(QWidget* parent, const QString& name, Reading reading) : QWidget(parent), reading_(reading)
 {
     setObjectName(name);
 }
@@ -19,7 +23,7 @@ void Label::setText(const QString& text)
         return;
     text_ = text;
     update();
-    if (accessibleName().isEmpty()) {
+    if (reading_ == Reading::ByCaption && accessibleName().isEmpty()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
@@ -37,6 +41,16 @@ void Label::setAlignment(Qt::Alignment alignment)
 {
     alignment_ = alignment;
     update();
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    // The window places its controls itself, never through a Qt layout, so a
+    // new font only repaints: no layout is asked to look at the new size.
+    if (event->type() == QEvent::FontChange)
+        update();
+    else
+        QWidget::changeEvent(event);
 }
 
 void Label::paintEvent(QPaintEvent*)

@@ -16,7 +16,7 @@ public:
 
     QString text() const { return text_; }
     // A label without an accessible name is read by its text, so readers are
-    // told of a new one.
+    // told of a new one, unless it is read some other way (see DayCell).
     void setText(const QString& text);
     void setNum(int number) { setText(QString::number(number)); }
     // Empties the caption as a label does, telling no reader.
@@ -30,6 +30,14 @@ signals:
     void clicked();
 
 protected:
+    enum class Reading
+    {
+        ByCaption,
+        Elsewhere
+    };
+    Label(QWidget* parent, const QString& name, Reading reading);
+
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -37,6 +45,7 @@ protected:
 private:
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
+    Reading reading_ = Reading::ByCaption;
     bool pressed_ = false;
 };
 

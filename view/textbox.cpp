@@ -40,6 +40,15 @@ void TextBox::setAlignment(Qt::Alignment alignment)
     update();
 }
 
+void TextBox::changeEvent(QEvent* event)
+{
+    // Placed by the window itself, never by a Qt layout: a new font only repaints.
+    if (event->type() == QEvent::FontChange)
+        update();
+    else
+        QWidget::changeEvent(event);
+}
+
 // As a frameless, read-only line edit paints: the panel is its Base, the
 // background already filled; the line is centred vertically in the box and,
 // where it fits, placed by the alignment, otherwise scrolled to show its end,

@@ -30,6 +30,7 @@ public:
     static QMargins textMargins() { return {-2, 0, -2, 0}; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

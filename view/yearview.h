@@ -85,6 +85,7 @@ private:
     void tellYear(bool settled);
 
     double scale_ = 1;
+    QSize laidOut_;
     QPoint corner_;
     DateModel model_;
     MonthBlock months_;
