@@ -58,7 +58,7 @@ public:
     void tellRenamed(int month, int slot);
 
 private:
-    void tell(int month, int slot, QAccessible::Event event);
+    void tell(int month, int slot, QAccessible::Event type);
 
     QPointer<QWidget> window_;
     std::map<int, QAccessible::Id> ids_;

@@ -27,13 +27,15 @@ public:
     void setAlignment(Qt::Alignment alignment);
     // Headers are one pitch wide: their text has the whole box rather than
     // the line edit's usual inner margin, so "Wed" is not clipped.
-    static QMargins textMargins() { return {-2, 0, -2, 0}; }
+    QMargins textMargins() const { return kTextMargins; }
 
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static constexpr QMargins kTextMargins{-2, 0, -2, 0};
+
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
 };
