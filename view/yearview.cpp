@@ -59,6 +59,13 @@ YearView::YearView(QWidget* parent) : QWidget(parent)
     layOut();
 }
 
+// The keys read the month block, which is gone by the time Qt closes the
+// window and takes the focus from a panel: they go first.
+YearView::~YearView()
+{
+    delete keys_;
+}
+
 QSize YearView::plannerSize(double scale)
 {
     const auto pixels = TwipScale::of(scale);
