@@ -108,7 +108,7 @@ void MainWindow::SpinButton1_SpinDown()
 
 void MainWindow::showSelectedYear()
 {
-    yearBox()->setTextQuietly(QString::number(SpinButton1()->Value()));
+    yearBox()->setText(QString::number(SpinButton1()->Value()));
     model().YearText = std::to_string(SpinButton1()->Value());
     renderOrEnd();
 }

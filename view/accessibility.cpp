@@ -280,7 +280,7 @@ private:
 
 // Titles, headers and the year box: text to read, never to edit. The year
 // box sits in a frame disabled by design, yet is not dimmed itself. The text
-// interface is there for the caret and text events the line edit sends.
+// interface lets a reader walk the text, as it would a line edit's.
 class TextBoxAccessible : public Guarded<QAccessibleWidget>, public QAccessibleTextInterface
 {
 public:
@@ -288,7 +288,7 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TextInterface && box()->offersText())
+        if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
@@ -323,7 +323,8 @@ public:
         return box()->text().mid(start, std::clamp(end, start, characterCount()) - start);
     }
     int characterCount() const override { return static_cast<int>(box()->text().size()); }
-    int cursorPosition() const override { return box()->cursorPosition(); }
+    // No caret: a reader finds it after the text, where a line edit keeps it.
+    int cursorPosition() const override { return characterCount(); }
     // Where the line edit draws a character: its text margins, then its own
     // inner margins, the text aligned as the box says, centred vertically.
     QRect characterRect(int offset) const override
@@ -408,6 +409,20 @@ private:
         while (end < length && !wordStarts(end))
             ++end;
         return {start, end};
+    }
+};
+
+// Label1 and the day cells' own widgets read as Qt reads a label: static
+// text named by its caption unless named otherwise.
+class LabelAccessible : public Guarded<QAccessibleWidget>
+{
+public:
+    explicit LabelAccessible(Label* label) : Guarded(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text type) const override
+    {
+        const QString text = QAccessibleWidget::text(type);
+        return type == QAccessible::Name && text.isEmpty() ? static_cast<Label*>(widget())->text() : text;
     }
 };
 
@@ -553,6 +568,8 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
 {
     if (auto* box = qobject_cast<TextBox*>(object))
         return new TextBoxAccessible(box);
+    if (auto* label = qobject_cast<Label*>(object))
+        return new LabelAccessible(label);
     if (auto* panel = qobject_cast<Panel*>(object)) {
         auto* reading = dynamic_cast<PlannerReading*>(panel->parentWidget());
         if (const int month = reading ? reading->months().monthOf(panel) : 0)

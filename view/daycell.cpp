@@ -8,13 +8,8 @@
 namespace tavrin {
 
 DayCell::DayCell(QWidget* parent, const QString& name, bool markable)
-    : Label(parent, name), markable_(markable)
+    : Label(parent, name, Reading::Elsewhere), markable_(markable)
 {
-    // Screen readers meet the day through its month's table, not through
-    // this label. A label without an accessible name would announce every
-    // caption change by itself, the clearing of a render included, so the
-    // cell carries one that is never read.
-    setAccessibleName(name);
 }
 
 bool DayCell::isMarked() const

@@ -7,10 +7,11 @@ namespace tavrin {
 
 // A day cell: a label showing a day number. A screen reader hears its date
 // ("Saturday 1 January 2022") while a number shows, and nothing while it is
-// blank. January's cells can be marked, and the current cell shows the
-// keyboard focus of its panel once the keyboard is in use. Cells never take
-// the focus themselves: Qt gives a focusable label a rich-text engine of its
-// own.
+// blank; it meets the day through its month's table, so the cell's own
+// captions are never announced. January's cells can be marked, and the
+// current cell shows the keyboard focus of its panel once the keyboard is in
+// use. Cells never take the focus themselves: the panel holds it and the keys
+// move the current cell.
 class DayCell : public Label
 {
     Q_OBJECT

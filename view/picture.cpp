@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QPainter>
+#include <utility>
 
 namespace tavrin {
 
@@ -12,7 +13,7 @@ Picture::Picture(QWidget* parent, const QString& name, const QString& file) : QW
     setObjectName(name);
     // Qt reads the "@2x" in the name as two device pixels per pixel.
     const qsizetype dot = file.lastIndexOf(u'.');
-    sharp_.load(file.left(dot) + QStringLiteral("@2x") + file.mid(dot));
+    sharpFile_ = file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
     resize(picture_.deviceIndependentSize().toSize());
 }
 
@@ -28,8 +29,10 @@ void Picture::paintEvent(QPaintEvent*)
     // pixels for it than the picture has.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const bool dense = !sharp_.isNull() && devicePixelRatioF() * width() > picture_.width();
-    painter.drawPixmap(rect(), dense ? sharp_ : picture_);
+    const bool dense = devicePixelRatioF() * width() > picture_.width();
+    if (dense && !sharpFile_.isEmpty()) // read once; stays null where there is no such file
+        sharp_.load(std::exchange(sharpFile_, QString()));
+    painter.drawPixmap(rect(), dense && !sharp_.isNull() ? sharp_ : picture_);
 }
 
 } // namespace tavrin

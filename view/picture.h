@@ -9,8 +9,8 @@ namespace tavrin {
 // A picture drawn to fill the control, made the size of `file`. Where the
 // screen has more device pixels for it than the file has, it is drawn from
 // the file's double-resolution version beside it ("name@2x.jpg"), where there
-// is one. Its left edge is a fractional twip value, which the window's layout
-// places.
+// is one, read the first time it is wanted. Its left edge is a fractional
+// twip value, which the window's layout places.
 class Picture : public QWidget
 {
     Q_OBJECT
@@ -27,6 +27,7 @@ protected:
 
 private:
     QPixmap picture_;
+    QString sharpFile_;
     QPixmap sharp_;
     float left_ = 0;
 };

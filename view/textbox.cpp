@@ -2,34 +2,94 @@
 #include "textbox.h"
 
 #include <QAccessible>
+#include <QPainter>
+#include <QStyle>
+#include <QTextLayout>
+#include <algorithm>
 
 namespace tavrin {
+namespace {
 
-TextBox::TextBox(QWidget* parent, const QString& name, const QString& text) : QLineEdit(text, parent)
+// A line edit's own inner margins, inside its text margins.
+constexpr int kHorizontalMargin = 2;
+
+} // namespace
+
+TextBox::TextBox(QWidget* parent, const QString& name, const QString& text) : QWidget(parent), text_(text)
 {
     setObjectName(name);
-    setFrame(false);
-    setReadOnly(true);
-    setFocusPolicy(Qt::NoFocus);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    // Filled and written on as a line edit is: Base, and Text on it.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Headers are one pitch wide: give their text the whole box rather than
-    // the line edit's usual inner margin, so "Wed" is not clipped.
-    setTextMargins(-2, 0, -2, 0);
-    setCursor(Qt::ArrowCursor);
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    });
 }
 
-void TextBox::setTextQuietly(const QString& text)
+void TextBox::setText(const QString& text)
 {
-    // Qt's bridge sends text events only for a box that offers its text;
-    // a box whose length stays also moves no caret, which would warn.
-    quiet_ = this->text().size() == text.size();
-    setText(text);
-    quiet_ = false;
+    if (text == text_)
+        return;
+    text_ = text;
+    update();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TextBox::setAlignment(Qt::Alignment alignment)
+{
+    alignment_ = alignment;
+    update();
+}
+
+void TextBox::changeEvent(QEvent* event)
+{
+    // Placed by the window itself, never by a Qt layout: a new font only repaints.
+    if (event->type() == QEvent::FontChange)
+        update();
+    else
+        QWidget::changeEvent(event);
+}
+
+// As a frameless, read-only line edit paints: the panel is its Base, the
+// background already filled; the line is centred vertically in the box and,
+// where it fits, placed by the alignment, otherwise scrolled to show its end,
+// where the caret stays; the text is drawn by the same text layout.
+void TextBox::paintEvent(QPaintEvent*)
+{
+    if (text_.isEmpty())
+        return;
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QRect contents = rect().marginsRemoved(textMargins());
+    const int height = std::max(metrics.boundingRect(text_).height(), metrics.height());
+    const QRect line(contents.x() + kHorizontalMargin, contents.y() + (contents.height() - height + 1) / 2,
+                     contents.width() - 2 * kHorizontalMargin, height);
+
+    QTextLayout layout(text_, font());
+    QTextOption option = layout.textOption();
+    const auto direction = text_.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    option.setTextDirection(direction);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine textLine = layout.createLine();
+    layout.endLayout();
+
+    const int widthUsed = qRound(textLine.naturalTextWidth()) + 1;
+    const int caret = qRound(textLine.cursorToX(static_cast<int>(text_.size())));
+    int scroll = 0;
+    if (widthUsed <= line.width()) {
+        const auto align =
+            QStyle::visualAlignment(direction, alignment_) & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
+        if (align == Qt::AlignRight)
+            scroll = widthUsed - line.width() + 1;
+        else if (align == Qt::AlignHCenter)
+            scroll = (widthUsed - line.width()) / 2;
+    } else if (caret >= line.width()) {
+        scroll = caret - line.width() + 1;
+    }
+    painter.setPen(palette().color(QPalette::Text));
+    layout.draw(&painter, line.topLeft() - QPoint(scroll, qRound(textLine.ascent()) - metrics.ascent()), {},
+                contents);
 }
 
 } // namespace tavrin

@@ -1,28 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLineEdit>
+#include <QMargins>
+#include <QWidget>
 
 namespace tavrin {
 
 // A single-line text box that only displays: flat, read-only, no caret, out of
 // the Tab chain, deaf to the mouse. Screen readers hear its text as its name.
-class TextBox : public QLineEdit
+// It draws its text as a frameless line edit with these text margins would,
+// to the pixel, without the editing machinery a line edit builds for each box.
+class TextBox : public QWidget
 {
     Q_OBJECT
 public:
     TextBox(QWidget* parent, const QString& name, const QString& text);
 
-    // Sets the text, telling screen readers of its new name but not, as the
-    // line edit would add, of text deleted and inserted: at every step of a
-    // held arrow those would bury a reader in events.
-    void setTextQuietly(const QString& text);
-    // Whether screen readers are offered the text itself; not while it is
-    // set quietly.
-    bool offersText() const { return !quiet_; }
+    QString text() const { return text_; }
+    // Sets the text; screen readers are told of its new name, once, and of
+    // nothing else: at every step of a held arrow more would bury a reader
+    // in events.
+    void setText(const QString& text);
+    void clear() { setText(QString()); }
+
+    Qt::Alignment alignment() const { return alignment_; }
+    void setAlignment(Qt::Alignment alignment);
+    // Headers are one pitch wide: their text has the whole box rather than
+    // the line edit's usual inner margin, so "Wed" is not clipped.
+    QMargins textMargins() const { return kTextMargins; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool quiet_ = false;
+    static constexpr QMargins kTextMargins{-2, 0, -2, 0};
+
+    QString text_;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
 } // namespace tavrin

@@ -33,6 +33,8 @@ void setPlace(QWidget* control, const QRect& place, const FontStyle& style, doub
 {
     control->setGeometry(place);
     QFont font = control->font();
+    if (font.pointSizeF() == style.pointSize * scale) // setting a font costs even when it is the same
+        return;
     font.setPointSizeF(style.pointSize * scale);
     control->setFont(font);
 }
@@ -57,6 +59,13 @@ YearView::YearView(QWidget* parent) : QWidget(parent)
     layOut();
 }
 
+// The keys read the month block, which is gone by the time Qt closes the
+// window and takes the focus from a panel: they go first.
+YearView::~YearView()
+{
+    delete keys_;
+}
+
 QSize YearView::plannerSize(double scale)
 {
     const auto pixels = TwipScale::of(scale);
@@ -73,11 +82,13 @@ double YearView::scaleToFit(QSize area)
 void YearView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    layOut();
+    if (size() != laidOut_) // the first show resizes to the size already laid out
+        layOut();
 }
 
 void YearView::layOut()
 {
+    laidOut_ = size();
     scale_ = scaleToFit(size());
     const QSize planner = plannerSize(scale_);
     corner_ = QPoint((width() - planner.width()) / 2, (height() - planner.height()) / 2);

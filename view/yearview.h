@@ -26,6 +26,7 @@ class YearView : public QWidget, public PlannerReading
     Q_OBJECT
 public:
     explicit YearView(QWidget* parent = nullptr);
+    ~YearView() override;
 
     // The window's client size at a layout scale, 1 being the planner's own.
     static QSize plannerSize(double scale);
@@ -85,6 +86,7 @@ private:
     void tellYear(bool settled);
 
     double scale_ = 1;
+    QSize laidOut_;
     QPoint corner_;
     DateModel model_;
     MonthBlock months_;
