@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -29,13 +28,10 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Every size we draw, so docks and task switchers need not scale a small
-    // one up, and the scalable drawing at 256 px for dense screens.
+    // one up, up to 256 px for dense screens; each is read only when asked for.
     QIcon icon;
-    for (const int size : {16, 32, 48, 128})
+    for (const int size : {16, 32, 48, 128, 256})
         icon.addFile(QStringLiteral(":/tavrin/icons/tavrin-%1.png").arg(size), QSize(size, size));
-    QImageReader drawing(QStringLiteral(":/tavrin/icons/tavrin.svg"));
-    drawing.setScaledSize(QSize(256, 256));
-    icon.addPixmap(QPixmap::fromImage(drawing.read()));
     setWindowIcon(icon);
     fitPlannerToScreen(this);
 
