@@ -31,9 +31,7 @@ const Label::Caption* Label::laidOut(const QString& text, const QFont& font, int
                    || c == QChar::ParagraphSeparator;
         }))
         return nullptr;
-    // Never destroyed: the fonts it holds must not outlive Qt's font
-    // engines, which go with the application.
-    static auto& kept = *new std::unordered_map<QString, std::vector<std::unique_ptr<Caption>>>;
+    static std::unordered_map<QString, std::vector<std::unique_ptr<Caption>>> kept;
     auto& forText = kept[text];
     // A font compares without the resolution it is laid out for.
     for (const auto& caption : forText)
