@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QTextLayout>
 #include <QWidget>
 
 namespace tavrin {
@@ -44,20 +43,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // A caption laid out once for its font and kept; none for a text that
-    // is not a plain single line.
-    struct Caption
-    {
-        QFont font;
-        int dpi = 0;
-        Qt::LayoutDirection direction = Qt::LeftToRight;
-        QTextLayout layout;
-        qreal width = 0;
-        qreal height = 0;
-    };
-    static const Caption* laidOut(const QString& text, const QFont& font, int dpi,
-                                  Qt::LayoutDirection direction);
-
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
     Reading reading_ = Reading::ByCaption;
