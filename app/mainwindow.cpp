@@ -28,7 +28,7 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Every size we draw, so docks and task switchers need not scale a small
-    // one up, up to 256 px for dense screens; each is read only when asked for.
+    // one up, up to 256 px for dense screens.
     QIcon icon;
     for (const int size : {16, 32, 48, 128, 256})
         icon.addFile(QStringLiteral(":/tavrin/icons/tavrin-%1.png").arg(size), QSize(size, size));

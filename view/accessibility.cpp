@@ -543,25 +543,28 @@ QAccessibleInterface* monthText(const PlannerReading* reading, int index)
 class WindowAccessible : public QAccessibleWidget
 {
 public:
-    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    WindowAccessible(QWidget* window, const PlannerReading* reading)
+        : QAccessibleWidget(window, QAccessible::Window), reading_(reading)
+    {
+    }
 
     int childCount() const override { return QAccessibleWidget::childCount() + kMonthTexts; }
     QAccessibleInterface* child(int index) const override
     {
         const int own = QAccessibleWidget::childCount();
-        return index < own ? QAccessibleWidget::child(index) : monthText(reading(), index - own);
+        return index < own ? QAccessibleWidget::child(index) : monthText(reading_, index - own);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         const int own = QAccessibleWidget::childCount();
         for (int index = 0; index < kMonthTexts; ++index)
-            if (monthText(reading(), index) == child)
+            if (monthText(reading_, index) == child)
                 return own + index;
         return QAccessibleWidget::indexOfChild(child);
     }
 
 private:
-    const PlannerReading* reading() const { return dynamic_cast<const PlannerReading*>(widget()); }
+    const PlannerReading* reading_; // the window itself
 };
 
 QAccessibleInterface* viewAccessible(const QString&, QObject* object)
@@ -582,9 +585,9 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
         return new PushButtonAccessible(button);
     if (auto* spin = qobject_cast<SpinButton*>(object))
         return new SpinButtonAccessible(spin);
-    if (auto* window = qobject_cast<QWidget*>(object);
-        window && window->isWindow() && dynamic_cast<PlannerReading*>(window))
-        return new Guarded<WindowAccessible>(window);
+    if (auto* window = qobject_cast<QWidget*>(object); window && window->isWindow())
+        if (const auto* reading = dynamic_cast<const PlannerReading*>(window))
+            return new Guarded<WindowAccessible>(window, reading);
     if (object == qApp)
         return new Guarded<QAccessibleApplication>;
     return nullptr;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colours.h"
 
-#include "label.h"
-#include "textbox.h"
+#include "textcontrol.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -84,7 +83,7 @@ void setBackColor(QWidget* control, const QColor& colour)
     QPalette palette = control->palette();
     palette.setColor(role, colour);
     // Both colours in one change of palette: a render colours hundreds of cells.
-    if (qobject_cast<Label*>(control) || qobject_cast<TextBox*>(control))
+    if (qobject_cast<TextControl*>(control))
         setTextColour(palette, control->foregroundRole(),
                       standingOut(windowTextColour(), colour, kTextContrast), WhenDisabled::PlatformLook);
     control->setPalette(palette);

@@ -12,18 +12,14 @@ Label::Label(QWidget* parent, const QString& name) : Label(parent, name, Reading
 {
 }
 
-Label::Label(QWidget* parent, const QString& name, Reading reading) : QWidget(parent), reading_(reading)
+Label::Label(QWidget* parent, const QString& name, Reading reading)
+    : TextControl(parent, name), reading_(reading)
 {
-    setObjectName(name);
 }
 
 void Label::setText(const QString& text)
 {
-    if (text == text_)
-        return;
-    text_ = text;
-    update();
-    if (reading_ == Reading::ByCaption && accessibleName().isEmpty()) {
+    if (changeText(text) && reading_ == Reading::ByCaption && accessibleName().isEmpty()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
@@ -31,37 +27,18 @@ void Label::setText(const QString& text)
 
 void Label::clear()
 {
-    if (text_.isEmpty())
-        return;
-    text_.clear();
-    update();
-}
-
-void Label::setAlignment(Qt::Alignment alignment)
-{
-    alignment_ = alignment;
-    update();
-}
-
-void Label::changeEvent(QEvent* event)
-{
-    // The window places its controls itself, never through a Qt layout, so a
-    // new font only repaints: no layout is asked to look at the new size.
-    if (event->type() == QEvent::FontChange)
-        update();
-    else
-        QWidget::changeEvent(event);
+    changeText(QString());
 }
 
 void Label::paintEvent(QPaintEvent*)
 {
-    if (text_.isEmpty())
+    if (text().isEmpty())
         return;
     QPainter painter(this);
-    const auto direction = text_.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    const int flags = static_cast<int>(QStyle::visualAlignment(direction, alignment_))
+    const auto direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const int flags = static_cast<int>(QStyle::visualAlignment(direction, alignment()))
                       | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
-    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text_, foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(), foregroundRole());
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

@@ -1,29 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
+#include "textcontrol.h"
 
 namespace tavrin {
 
 // A caption-only control; day cells and the title label. It draws its plain
 // text as a label without a frame does, and keeps nothing else a label
 // builds for itself.
-class Label : public QWidget
+class Label : public TextControl
 {
     Q_OBJECT
 public:
     explicit Label(QWidget* parent, const QString& name);
 
-    QString text() const { return text_; }
     // A label without an accessible name is read by its text, so readers are
     // told of a new one, unless it is read some other way (see DayCell).
     void setText(const QString& text);
     void setNum(int number) { setText(QString::number(number)); }
     // Empties the caption as a label does, telling no reader.
     void clear();
-
-    Qt::Alignment alignment() const { return alignment_; }
-    void setAlignment(Qt::Alignment alignment);
 
 signals:
     // A left-button click: press and release on the control.
@@ -37,14 +33,11 @@ protected:
     };
     Label(QWidget* parent, const QString& name, Reading reading);
 
-    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QString text_;
-    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignVCenter;
     Reading reading_ = Reading::ByCaption;
     bool pressed_ = false;
 };

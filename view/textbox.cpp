@@ -15,9 +15,9 @@ constexpr int kHorizontalMargin = 2;
 
 } // namespace
 
-TextBox::TextBox(QWidget* parent, const QString& name, const QString& text) : QWidget(parent), text_(text)
+TextBox::TextBox(QWidget* parent, const QString& name, const QString& text) : TextControl(parent, name)
 {
-    setObjectName(name);
+    changeText(text);
     // Filled and written on as a line edit is: Base, and Text on it.
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -26,27 +26,10 @@ TextBox::TextBox(QWidget* parent, const QString& name, const QString& text) : QW
 
 void TextBox::setText(const QString& text)
 {
-    if (text == text_)
+    if (!changeText(text))
         return;
-    text_ = text;
-    update();
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
-}
-
-void TextBox::setAlignment(Qt::Alignment alignment)
-{
-    alignment_ = alignment;
-    update();
-}
-
-void TextBox::changeEvent(QEvent* event)
-{
-    // Placed by the window itself, never by a Qt layout: a new font only repaints.
-    if (event->type() == QEvent::FontChange)
-        update();
-    else
-        QWidget::changeEvent(event);
 }
 
 // As a frameless, read-only line edit paints: the panel is its Base, the
@@ -55,18 +38,19 @@ void TextBox::changeEvent(QEvent* event)
 // where the caret stays; the text is drawn by the same text layout.
 void TextBox::paintEvent(QPaintEvent*)
 {
-    if (text_.isEmpty())
+    const QString text = this->text();
+    if (text.isEmpty())
         return;
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
     const QRect contents = rect().marginsRemoved(textMargins());
-    const int height = std::max(metrics.boundingRect(text_).height(), metrics.height());
+    const int height = std::max(metrics.boundingRect(text).height(), metrics.height());
     const QRect line(contents.x() + kHorizontalMargin, contents.y() + (contents.height() - height + 1) / 2,
                      contents.width() - 2 * kHorizontalMargin, height);
 
-    QTextLayout layout(text_, font());
+    QTextLayout layout(text, font());
     QTextOption option = layout.textOption();
-    const auto direction = text_.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const auto direction = text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     option.setTextDirection(direction);
     option.setFlags(QTextOption::IncludeTrailingSpaces);
     layout.setTextOption(option);
@@ -75,11 +59,11 @@ void TextBox::paintEvent(QPaintEvent*)
     layout.endLayout();
 
     const int widthUsed = qRound(textLine.naturalTextWidth()) + 1;
-    const int caret = qRound(textLine.cursorToX(static_cast<int>(text_.size())));
+    const int caret = qRound(textLine.cursorToX(static_cast<int>(text.size())));
     int scroll = 0;
     if (widthUsed <= line.width()) {
         const auto align =
-            QStyle::visualAlignment(direction, alignment_) & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
+            QStyle::visualAlignment(direction, alignment()) & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
         if (align == Qt::AlignRight)
             scroll = widthUsed - line.width() + 1;
         else if (align == Qt::AlignHCenter)
