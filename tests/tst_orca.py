@@ -49,9 +49,12 @@ def start_setting(home, started, orca):
                SPEECHD_ADDRESS='unix_socket:' + os.path.join(home, 'speechd.sock'))
     subprocess.run(['dbus-send', '--session', '--print-reply', '--dest=org.a11y.Bus', '/org/a11y/bus',
                     'org.a11y.Bus.GetAddress'], check=True, timeout=20, **QUIET)
-    started.append(subprocess.Popen(['openbox'], **QUIET))
-    subprocess.run(['timeout', '10', 'sh', '-c', 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>&1 | grep -q "window id";'
-                    ' do sleep 0.1; done'], check=True)  # until openbox manages windows
+    with open(os.path.join(home, 'openbox.log'), 'w') as log:  # read out should openbox never come up
+        started.append(openbox := subprocess.Popen(['openbox'], **dict(QUIET, stdout=log, stderr=log)))
+    if subprocess.run(['timeout', '10', 'sh', '-c', 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>&1 | grep -q "window id";'
+                       ' do sleep 0.1; done']).returncode:  # until openbox manages windows
+        sys.exit('openbox did not manage windows within 10 s (exit status %s): %s'
+                 % (openbox.poll(), open(os.path.join(home, 'openbox.log')).read().strip()))
     if not orca:
         return
     os.makedirs(os.path.join(home, 'speechd', 'modules'))
