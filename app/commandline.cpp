@@ -9,38 +9,13 @@ namespace tavrin {
 namespace {
 
 // The options QApplication reads itself in Qt 6.4 (its core, GUI and
-// widget parts and the xcb plugin), each with whether a value follows.
-struct QtOption
-{
-    const char* name;
-    bool takesValue;
-};
-constexpr std::array kQtOptions{
-    QtOption{"platform", true},
-    QtOption{"platformpluginpath", true},
-    QtOption{"platformtheme", true},
-    QtOption{"plugin", true},
-    QtOption{"qwindowgeometry", true},
-    QtOption{"qwindowicon", true},
-    QtOption{"qwindowtitle", true},
-    QtOption{"geometry", true},
-    QtOption{"icon", true},
-    QtOption{"title", true},
-    QtOption{"session", true},
-    QtOption{"style", true},
-    QtOption{"stylesheet", true},
-    QtOption{"qmljsdebugger", true},
-    QtOption{"display", true},
-    QtOption{"name", true},
-    QtOption{"visual", true},
-    QtOption{"reverse", false},
-    QtOption{"testability", false},
-    QtOption{"widgetcount", false},
-    QtOption{"nograb", false},
-    QtOption{"dograb", false},
-    QtOption{"qdevel", false},
-    QtOption{"qdebug", false},
-};
+// widget parts and the xcb plugin): those followed by a value, and the others.
+constexpr std::array kQtOptionsWithValue{
+    "platform",     "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "geometry",           "icon",          "title",  "session",         "style",
+    "stylesheet",   "qmljsdebugger",      "display",       "name",   "visual"};
+constexpr std::array kQtFlags{"reverse", "testability", "widgetcount", "nograb",
+                              "dograb",  "qdevel",      "qdebug"};
 
 void say(std::FILE* stream, const QString& text)
 {
@@ -62,12 +37,15 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and exits."));
     parser.addOptions({help, version});
-    for (const auto& [name, takesValue] : kQtOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(),
-                                  takesValue ? QStringLiteral("value") : QString());
+    const auto addQtOption = [&parser](const char* name, const QString& valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
-    }
+    };
+    for (const char* name : kQtOptionsWithValue)
+        addQtOption(name, QStringLiteral("value"));
+    for (const char* name : kQtFlags)
+        addQtOption(name, QString());
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
