@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
 #include "mainwindow.h"
+#include "startupfailure.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -8,16 +10,15 @@
 namespace {
 
 // While the toolkit connects to the display, its complaints are held back:
-// where no display can be opened the user gets one plain line and an exit
+// where it cannot start, the user gets one line naming the cause and an exit
 // status instead of a stack of plugin messages and a core dump.
 QStringList heldBack;
 
 void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg) {
-        std::fputs("tavrin: cannot open a display; start the planner inside a graphical "
-                   "session (is DISPLAY set?)\n",
-                   stderr);
+        const QString cause = tavrin::startupFailure(heldBack << message);
+        std::fputs(QStringLiteral("tavrin: %1\n").arg(cause).toLocal8Bit().constData(), stderr);
         std::_Exit(EXIT_FAILURE);
     }
     if (type != QtDebugMsg)
@@ -28,6 +29,9 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> answered = tavrin::answerCommandLine(argc, argv))
+        return *answered;
+
     // One id for the desktop to pair the window with its launcher: the X11
     // class is the application name, the Wayland app id the desktop file
     // name, and the desktop entry and the AppStream file carry the same.

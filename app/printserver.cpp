@@ -17,6 +17,7 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kUnheededWait = std::chrono::milliseconds(1200);
 
 const QString kNotAnswering = QStringLiteral("the print server is not answering");
+const QString kHungUp = QStringLiteral("the print server closed the connection without answering");
 
 // One connection to the print server (CUPS_SERVER, the client configuration
 // or the local scheduler) and the default destination found through it.
@@ -109,6 +110,10 @@ private:
         if (expired())
             return PrintError(kNotAnswering, QStringLiteral("the print server did not answer within %1 s")
                                                  .arg(static_cast<double>(patience_.bound.count()) / 1000));
+        // libcups names a request the server hung up on by what it then
+        // lacks ("No default destination."); the connection knows better.
+        if (const int lost = http_ ? httpError(http_.get()) : 0)
+            return PrintError(kHungUp, kHungUp + QStringLiteral(": ") + qt_error_string(lost));
         return PrintError(plain, what + QStringLiteral(": ") + QString::fromUtf8(cupsLastErrorString()));
     }
 

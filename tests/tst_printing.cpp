@@ -107,7 +107,9 @@ private slots:
     // it) on the queue's paper, A4 landscape, with its text, and no
     // notification. A queue that takes the job but refuses its PDF: the
     // user is told, and the job is cancelled, not left waiting on the
-    // server. Then the server stopped, its socket taking connections and
+    // server. A server that takes the connection and closes it at once is
+    // named as such, not as having no default printer. Then the server
+    // stopped, its socket taking connections and
     // nothing answering: a printer made then and closed at once ends well
     // within its bound, the window is back at once, each press fails within
     // the bound (5 s here), also when the window is closed meanwhile, and
@@ -139,6 +141,20 @@ private slots:
         QTRY_COMPARE(notifications().count("\"summary\""), 1);
         QVERIFY(notifications().contains("Nothing was printed: the printer TavrinText refused the page"));
         QCOMPARE(run("lpstat", {"-W", "not-completed", "-o"}), ""); // its job cancelled, not left waiting
+        const QByteArray server = qgetenv("CUPS_SERVER"), hangingUp = server + "-hanging-up";
+        QProcess hangUp;
+        hangUp.start(
+            "python3",
+            {"-c", "import socket, sys\ns = socket.socket(socket.AF_UNIX)\ns.bind(sys.argv[1])\ns.listen()\nwhile True: s.accept()[0].close()", hangingUp});
+        QTRY_VERIFY(QFile::exists(hangingUp));
+        qputenv("CUPS_SERVER", hangingUp); // read by the printer's thread of the next window
+        {
+            Planner another(year{2026} / 12 / 6, std::make_shared<DefaultPrinter>(seconds(5)));
+            QVERIFY(another.start());
+            QTest::mousePress(another.window->Command1(), Qt::LeftButton);
+            QTRY_COMPARE(another.window->notice()->accessibleName(), "Nothing was printed: the print server closed the connection without answering");
+        }
+        qputenv("CUPS_SERVER", server);
         const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
         kill(cupsd, SIGSTOP);
         const auto resume = qScopeGuard([cupsd] { kill(cupsd, SIGCONT); });
@@ -158,7 +174,7 @@ private slots:
         QVERIFY2(took(lastPressed) < 5, QByteArray::number(took(lastPressed)));
         QTRY_COMPARE(notifications().count("\"Nothing was printed: the print server is not answering\""), 2);
         const QByteArray lines = QByteArray::fromStdString(said.str());
-        QVERIFY2(lines.count("tavrin: nothing was printed: ") == 3 && lines.endsWith(("tavrin: nothing was printed: " + reason + '\n').repeated(2)), lines);
+        QVERIFY2(lines.count("tavrin: nothing was printed: ") == 4 && lines.endsWith(("tavrin: nothing was printed: " + reason + '\n').repeated(2)), lines);
     }
 };
 

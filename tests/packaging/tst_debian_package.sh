@@ -3,9 +3,9 @@
 # Builds the Debian package as scripts/package does and checks what a user
 # gets: lintian's verdict, the dependencies only loaded at run time, exactly
 # our files, a valid desktop entry and AppStream file, then, installed for
-# real, a plain word where there is no display and one application id shared
-# by the entry, the AppStream file and the window on screen. The package is
-# purged again on the way out.
+# real, its command line, a plain word naming why the window cannot open,
+# and one application id shared by the entry, the AppStream file and the
+# window on screen. The package is purged again on the way out.
 # Usage: tst_debian_package.sh SOURCE_DIR VERSION
 set -euo pipefail
 src=$1 version=$2 id=org.tavrin.Tavrin share=/usr/share arch=$(dpkg --print-architecture)
@@ -59,9 +59,26 @@ done
 for tag in "<launchable type=\"desktop-id\">$id.desktop</launchable>" "<release version=\"$version\" "; do
   grep -qF "$tag" "$share/metainfo/$id.metainfo.xml" || fail "the metainfo lacks $tag"
 done
-# Without a display: one plain line and a failure status, no abort or core.
-said=$(env -i /usr/bin/tavrin 2>&1) && status=0 || status=$?
-[[ $status == 1 && $said == *display* && $said != *$'\n'* ]] || fail "without a display ($status): $said"
+# Without a display: the command line answered, and where the window cannot
+# open one line naming the cause, no abort or core. Each row: the
+# environment, the arguments, the exit status and what is said (a pattern).
+# A Wayland socket that nobody listens on refuses; a library the xcb plugin
+# needs, replaced by another, leaves the plugin found but unloadable.
+python3 -c 'import socket; socket.socket(socket.AF_UNIX).bind("refusing")'
+ln -s "$(ldconfig -p | grep -m1 -o '/.*/libz\.so\.1$')" libQt6XcbQpa.so.6
+while IFS='|' read -r environment arguments status pattern; do
+  said=$(env -i $environment /usr/bin/tavrin $arguments 2>&1) && got=0 || got=$?
+  [[ $got == "$status" && $said == $pattern && ($got == 0 || $said != *$'\n'*) ]] \
+    || fail "tavrin $arguments with ${environment:-no display}: status $got, said: $said"
+done <<EOF
+|--version|0|tavrin $version
+|--help|0|Usage: tavrin ?options?*--help*--version*
+|--bogus|2|tavrin: unknown option 'bogus'*
+||1|tavrin: cannot open a display; *DISPLAY is not set*
+DISPLAY=:0 QT_QPA_PLATFORM=nosuchplugin||1|tavrin: cannot find the Qt platform plugin "nosuchplugin"
+XDG_RUNTIME_DIR=$PWD WAYLAND_DISPLAY=refusing QT_QPA_PLATFORM=wayland||1|tavrin: cannot connect to the Wayland display refusing: Connection refused
+DISPLAY=:0 LD_LIBRARY_PATH=$PWD||1|tavrin: the Qt platform plugin "xcb" is installed but cannot be loaded*
+EOF
 timeout 30 xvfb-run -a -n 300 bash -c 'QT_QPA_PLATFORM=xcb tavrin 2>/dev/null & trap "kill $!" EXIT
   until xprop -len 1000000 -name Tavrin WM_CLASS _NET_WM_ICON >window 2>&1 && grep -q "Icon (" window; do
     sleep 0.1
