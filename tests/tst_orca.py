@@ -30,7 +30,8 @@ QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subproc
 ORCA = ("import runpy, sys; sys.argv[0] = 'orca'; main = runpy.run_path('/usr/bin/orca', run_name='launcher')['main'];"
         " main.__globals__.update(otherOrcas=list, open=lambda path, mode: open(path, mode, buffering=1));"
         " sys.exit(main())")
-NEEDED = ['Xvfb', 'openbox', 'xprop', 'dbus-daemon', 'dbus-send', 'speech-dispatcher', 'orca', 'xdotool']
+WAIT_FOR_OPENBOX = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'desktop', 'wait-for-openbox')
+NEEDED = ['Xvfb', 'openbox', 'xprop', 'xmessage', 'dbus-daemon', 'dbus-send', 'speech-dispatcher', 'orca', 'xdotool']
 
 
 def start_setting(home, started, orca):
@@ -39,7 +40,8 @@ def start_setting(home, started, orca):
         os.makedirs(path := os.path.join(home, name.lower()), mode=0o700)
         env[name] = path
     read, write = os.pipe()
-    started.append(subprocess.Popen(['Xvfb', '-displayfd', str(write), '-nolisten', 'tcp'], pass_fds=[write], **QUIET))
+    # No reset when the last client leaves: a client connecting meanwhile (openbox) would be turned away.
+    started.append(subprocess.Popen(['Xvfb', '-displayfd', str(write), '-nolisten', 'tcp', '-noreset'], pass_fds=[write], **QUIET))
     os.close(write)
     display = os.read(read, 16).decode().strip() or sys.exit('Xvfb did not start')
     started.append(bus := subprocess.Popen(['dbus-daemon', '--session', '--nofork', '--print-address'],
@@ -51,10 +53,9 @@ def start_setting(home, started, orca):
                     'org.a11y.Bus.GetAddress'], check=True, timeout=20, **QUIET)
     with open(os.path.join(home, 'openbox.log'), 'w') as log:  # read out should openbox never come up
         started.append(openbox := subprocess.Popen(['openbox'], **dict(QUIET, stdout=log, stderr=log)))
-    if subprocess.run(['timeout', '10', 'sh', '-c', 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>&1 | grep -q "window id";'
-                       ' do sleep 0.1; done']).returncode:  # until openbox manages windows
-        sys.exit('openbox did not manage windows within 10 s (exit status %s): %s'
-                 % (openbox.poll(), open(os.path.join(home, 'openbox.log')).read().strip()))
+    if (ready := subprocess.run([WAIT_FOR_OPENBOX, str(openbox.pid)], capture_output=True, text=True)).returncode:
+        sys.exit('%s (exit status %s): %s' % (ready.stdout.strip(), openbox.poll(),
+                                              ' / '.join(open(os.path.join(home, 'openbox.log')).read().split('\n'))))
     if not orca:
         return
     os.makedirs(os.path.join(home, 'speechd', 'modules'))
