@@ -123,20 +123,20 @@ private slots:
         view.Txt1_Click(3);
         QTest::mousePress(view.Command1(), Qt::LeftButton);
         const auto job = [] { return run("sh", {"-c", "cat \"${CUPS_SERVER%/*}\"/spool/d*"}); };
-        QTRY_VERIFY_WITH_TIMEOUT(showsYear(job()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(showsYear(job()), kEventually);
         QCOMPARE(run("lpstat", {"-W", "all", "-o"}).count('\n'), 1);
         const QImage page = QImage::fromData(run("pdftoppm", {"-png", "-r", "72", "-"}, job()));
         QVERIFY(job().size() < 60000 && page.size() == QSize(842, 595));
         const QByteArray history = notifications();
         QVERIFY2(history.startsWith("method return"), "missing: dunst on the session bus (Debian package dunst)");
         QCOMPARE(history.count("\"summary\""), 0);
-        QTRY_COMPARE(view.notice()->accessibleName(), "The page went to the printer TavrinPDF"); // heard by readers
+        QTRY_COMPARE_WITH_TIMEOUT(view.notice()->accessibleName(), "The page went to the printer TavrinPDF", kEventually); // heard by readers
 
         std::ostringstream said; // the printer's thread writes here until the scope ends
         const auto unsay = qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
         run("lpadmin", {"-d", "TavrinText"}); // a printer that takes the job, then refuses its page
         QTest::mousePress(view.Command1(), Qt::LeftButton);
-        QTRY_COMPARE(notifications().count("\"summary\""), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(notifications().count("\"summary\""), 1, kEventually);
         QVERIFY(notifications().contains("Nothing was printed: the printer TavrinText refused the page"));
         QCOMPARE(run("lpstat", {"-W", "not-completed", "-o"}), ""); // its job cancelled, not left waiting
         const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
@@ -156,7 +156,7 @@ private slots:
                  QByteArray::number(took(pressed)));
         planner.window.reset(); // closed with both jobs in flight: each ends within the bound of its press
         QVERIFY2(took(lastPressed) < 5, QByteArray::number(took(lastPressed)));
-        QTRY_COMPARE(notifications().count("\"Nothing was printed: the print server is not answering\""), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(notifications().count("\"Nothing was printed: the print server is not answering\""), 2, kEventually);
         const QByteArray lines = QByteArray::fromStdString(said.str());
         QVERIFY2(lines.count("tavrin: nothing was printed: ") == 3 && lines.endsWith(("tavrin: nothing was printed: " + reason + '\n').repeated(2)), lines);
     }
