@@ -64,7 +64,7 @@ said=$(env -i /usr/bin/tavrin 2>&1) && status=0 || status=$?
 [[ $status == 1 && $said == *display* && $said != *$'\n'* ]] || fail "without a display ($status): $said"
 # Without -noreset the server resets each time the polling xprop leaves, and
 # turns the planner away should it connect just then.
-timeout 30 xvfb-run -a -n 300 -s -noreset bash -c 'QT_QPA_PLATFORM=xcb tavrin 2>/dev/null & trap "kill $!" EXIT
+timeout 120 xvfb-run -a -n 300 -s -noreset bash -c 'QT_QPA_PLATFORM=xcb tavrin 2>/dev/null & trap "kill $!" EXIT
   until xprop -len 1000000 -name Tavrin WM_CLASS _NET_WM_ICON >window 2>&1 && grep -q "Icon (" window; do
     sleep 0.1
   done' || fail "no window with an icon came up"
