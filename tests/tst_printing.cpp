@@ -109,9 +109,11 @@ private slots:
     // user is told, and the job is cancelled, not left waiting on the
     // server. Then the server stopped, its socket taking connections and
     // nothing answering: a printer made then and closed at once ends well
-    // within its bound, the window is back at once, each press fails within
-    // the bound (5 s here), also when the window is closed meanwhile, and
-    // the user is told once per press.
+    // within its bound, the window is back at once (two presses take no
+    // longer than two to a server that answers, and a blink: a busy machine
+    // or the sanitizers slow making the page, never the stalled server),
+    // each press fails within the bound (5 s here), also when the window is
+    // closed meanwhile, and the user is told once per press.
     void defaultPrinter()
     {
         if (qEnvironmentVariableIsEmpty("CUPSD_PID"))
@@ -135,14 +137,16 @@ private slots:
         std::ostringstream said; // the printer's thread writes here until the scope ends
         const auto unsay = qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
         run("lpadmin", {"-d", "TavrinText"}); // a printer that takes the job, then refuses its page
+        const auto took = [](steady_clock::time_point since) { return duration<double>(steady_clock::now() - since).count(); };
+        const auto answered = steady_clock::now();
         QTest::mousePress(view.Command1(), Qt::LeftButton);
+        const double press = took(answered); // making the page, the server answering: what a busy machine adds
         QTRY_COMPARE_WITH_TIMEOUT(notifications().count("\"summary\""), 1, kEventually);
         QVERIFY(notifications().contains("Nothing was printed: the printer TavrinText refused the page"));
         QCOMPARE(run("lpstat", {"-W", "not-completed", "-o"}), ""); // its job cancelled, not left waiting
         const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
         kill(cupsd, SIGSTOP);
         const auto resume = qScopeGuard([cupsd] { kill(cupsd, SIGCONT); });
-        const auto took = [](steady_clock::time_point since) { return duration<double>(steady_clock::now() - since).count(); };
         const auto made = steady_clock::now();
         {
             DefaultPrinter justStarted(seconds(5));
@@ -152,8 +156,9 @@ private slots:
         QTest::mousePress(view.Command1(), Qt::LeftButton);
         const auto lastPressed = steady_clock::now();
         QTest::mousePress(view.Command1(), Qt::LeftButton); // while the first one waits
-        QVERIFY2(took(pressed) < 1 && view.Label1()->text().isEmpty() && view.Command1()->isVisible() && !QApplication::activeModalWidget(),
-                 QByteArray::number(took(pressed)));
+        const double both = took(pressed);
+        QVERIFY2(both < 2 * press + 0.5 && view.Label1()->text().isEmpty() && view.Command1()->isVisible() && !QApplication::activeModalWidget(),
+                 QByteArray::number(both) + " s, a press with the server answering " + QByteArray::number(press) + " s");
         planner.window.reset(); // closed with both jobs in flight: each ends within the bound of its press
         QVERIFY2(took(lastPressed) < 5, QByteArray::number(took(lastPressed)));
         QTRY_COMPARE_WITH_TIMEOUT(notifications().count("\"Nothing was printed: the print server is not answering\""), 2, kEventually);
