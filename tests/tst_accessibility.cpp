@@ -94,7 +94,7 @@ struct Active : Planner
     {
         QVERIFY(start());
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window.get(), kEventually));
     }
     void keys(const QString& keys)
     {
@@ -112,7 +112,7 @@ class TestAccessibility : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY2(QTest::qWaitFor(QAccessible::isActive), "no accessibility bus"); }
+    void initTestCase() { QVERIFY2(QTest::qWaitFor(QAccessible::isActive, kEventually), "no accessibility bus"); }
     void cleanup() { QAccessible::installUpdateHandler(nullptr), heard.clear(); }
 
     // Catches a step that floods readers (an event per day, the year box's
@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), view.panel(lands.month()));
         QCOMPARE(view.currentCell()->text(), QString::number(lands.day()));
         QCOMPARE(past.count, 0);
-        QTRY_VERIFY(framed(view.currentCell()) && (lands.day() == 1 || !framed(view.dayCell(lands.month(), 1))));
+        QTRY_VERIFY_WITH_TIMEOUT(framed(view.currentCell()) && (lands.day() == 1 || !framed(view.dayCell(lands.month(), 1))), kEventually);
     }
 
     // A key on the year, or a reader setting it, is one step drawn once, to
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(first->actionInterface()->actionNames(), QStringList{"SetFocus"});
         planner.keys("PgDown, Space");
         planner.keys("Tab");
-        QTRY_VERIFY(!framed(view.dayCell(2, 1)));
+        QTRY_VERIFY_WITH_TIMEOUT(!framed(view.dayCell(2, 1)), kEventually);
         planner.keys("Space, Return");
         QVERIFY(dayAt(view, 2, 1)->actionInterface()->actionNames() == QStringList{"SetFocus"} && fromQColor(backColor(view.dayCell(2, 1))) == kWhite);
         QAccessible::queryAccessibleInterface(view.Command1())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -37,17 +37,17 @@ private slots:
 
         // Every day shows, and the frame, title bar and all, once openbox has
         // framed the window, lies on the screen.
-        QTRY_VERIFY(view.frameGeometry() != view.geometry());
-        QTRY_COMPARE(test::misplaced(view), QString());
+        QTRY_VERIFY_WITH_TIMEOUT(view.frameGeometry() != view.geometry(), test::kEventually);
+        QTRY_COMPARE_WITH_TIMEOUT(test::misplaced(view), QString(), test::kEventually);
 
         const auto at = [&view](const QWidget* control, int inset = 0) {
             return QRect(control->mapTo(&view, QPoint()), control->size()).adjusted(inset, inset, -inset, -inset);
         };
         QImage screen; // once drawn and the X server has it, the mark shows
-        QTRY_COMPARE(
+        QTRY_COMPARE_WITH_TIMEOUT(
             (screen = view.screen()->grabWindow(0, view.geometry().x(), view.geometry().y(), view.width(), view.height()).toImage().scaled(view.size()))
                 .pixel(at(view.Txt(1).at(10), 2).topLeft()),
-            qRgb(255, 0, 0));
+            qRgb(255, 0, 0), test::kEventually);
         for (const auto& [what, control, inset, least] :
              std::vector<std::tuple<const char*, QWidget*, int, double>>{{"a day", view.Txt(1).at(11), 0, 4.5},
                                                                          {"a mark", view.Txt(1).at(10), 0, 4.5},

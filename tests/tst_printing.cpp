@@ -111,9 +111,11 @@ private slots:
     // named as such, not as having no default printer. Then the server
     // stopped, its socket taking connections and
     // nothing answering: a printer made then and closed at once ends well
-    // within its bound, the window is back at once, each press fails within
-    // the bound (5 s here), also when the window is closed meanwhile, and
-    // the user is told once per press.
+    // within its bound, the window is back at once (two presses take no
+    // longer than two to a server that answers, and a blink: a busy machine
+    // or the sanitizers slow making the page, never the stalled server),
+    // each press fails within the bound (5 s here), also when the window is
+    // closed meanwhile, and the user is told once per press.
     void defaultPrinter()
     {
         if (qEnvironmentVariableIsEmpty("CUPSD_PID"))
@@ -125,20 +127,23 @@ private slots:
         view.Txt1_Click(3);
         QTest::mousePress(view.Command1(), Qt::LeftButton);
         const auto job = [] { return run("sh", {"-c", "cat \"${CUPS_SERVER%/*}\"/spool/d*"}); };
-        QTRY_VERIFY_WITH_TIMEOUT(showsYear(job()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(showsYear(job()), kEventually);
         QCOMPARE(run("lpstat", {"-W", "all", "-o"}).count('\n'), 1);
         const QImage page = QImage::fromData(run("pdftoppm", {"-png", "-r", "72", "-"}, job()));
         QVERIFY(job().size() < 60000 && page.size() == QSize(842, 595));
         const QByteArray history = notifications();
         QVERIFY2(history.startsWith("method return"), "missing: dunst on the session bus (Debian package dunst)");
         QCOMPARE(history.count("\"summary\""), 0);
-        QTRY_COMPARE(view.notice()->accessibleName(), "The page went to the printer TavrinPDF"); // heard by readers
+        QTRY_COMPARE_WITH_TIMEOUT(view.notice()->accessibleName(), "The page went to the printer TavrinPDF", kEventually); // heard by readers
 
         std::ostringstream said; // the printer's thread writes here until the scope ends
         const auto unsay = qScopeGuard([standard = std::cerr.rdbuf(said.rdbuf())] { std::cerr.rdbuf(standard); });
         run("lpadmin", {"-d", "TavrinText"}); // a printer that takes the job, then refuses its page
+        const auto took = [](steady_clock::time_point since) { return duration<double>(steady_clock::now() - since).count(); };
+        const auto answered = steady_clock::now();
         QTest::mousePress(view.Command1(), Qt::LeftButton);
-        QTRY_COMPARE(notifications().count("\"summary\""), 1);
+        const double press = took(answered); // making the page, the server answering: what a busy machine adds
+        QTRY_COMPARE_WITH_TIMEOUT(notifications().count("\"summary\""), 1, kEventually);
         QVERIFY(notifications().contains("Nothing was printed: the printer TavrinText refused the page"));
         QCOMPARE(run("lpstat", {"-W", "not-completed", "-o"}), ""); // its job cancelled, not left waiting
         const QByteArray server = qgetenv("CUPS_SERVER"), hangingUp = server + "-hanging-up";
@@ -158,7 +163,6 @@ private slots:
         const pid_t cupsd = qEnvironmentVariableIntValue("CUPSD_PID");
         kill(cupsd, SIGSTOP);
         const auto resume = qScopeGuard([cupsd] { kill(cupsd, SIGCONT); });
-        const auto took = [](steady_clock::time_point since) { return duration<double>(steady_clock::now() - since).count(); };
         const auto made = steady_clock::now();
         {
             DefaultPrinter justStarted(seconds(5));
@@ -168,11 +172,12 @@ private slots:
         QTest::mousePress(view.Command1(), Qt::LeftButton);
         const auto lastPressed = steady_clock::now();
         QTest::mousePress(view.Command1(), Qt::LeftButton); // while the first one waits
-        QVERIFY2(took(pressed) < 1 && view.Label1()->text().isEmpty() && view.Command1()->isVisible() && !QApplication::activeModalWidget(),
-                 QByteArray::number(took(pressed)));
+        const double both = took(pressed);
+        QVERIFY2(both < 2 * press + 0.5 && view.Label1()->text().isEmpty() && view.Command1()->isVisible() && !QApplication::activeModalWidget(),
+                 QByteArray::number(both) + " s, a press with the server answering " + QByteArray::number(press) + " s");
         planner.window.reset(); // closed with both jobs in flight: each ends within the bound of its press
         QVERIFY2(took(lastPressed) < 5, QByteArray::number(took(lastPressed)));
-        QTRY_COMPARE(notifications().count("\"Nothing was printed: the print server is not answering\""), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(notifications().count("\"Nothing was printed: the print server is not answering\""), 2, kEventually);
         const QByteArray lines = QByteArray::fromStdString(said.str());
         QVERIFY2(lines.count("tavrin: nothing was printed: ") == 4 && lines.endsWith(("tavrin: nothing was printed: " + reason + '\n').repeated(2)), lines);
     }

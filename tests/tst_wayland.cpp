@@ -20,8 +20,8 @@ private slots:
         tavrin::MainWindow window;
         window.show();
         const QString year = QString::number(QDate::currentDate().year());
-        QTRY_COMPARE(window.yearBox()->text(), year);
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE_WITH_TIMEOUT(window.yearBox()->text(), year, tavrin::test::kEventually);
+        QVERIFY(QTest::qWaitForWindowExposed(&window, tavrin::test::kEventually));
         QTest::qWait(300); // framed, and maximized where the screen cannot hold the planner
         window.Txt1_Click(20);
         for (const auto key : {Qt::Key_PageDown, Qt::Key_Right}) // to 2 February
@@ -39,15 +39,15 @@ private slots:
         for (const Qt::WindowState asked : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
             window.windowHandle()->setWindowStates(asked);
             QTest::qWait(300); // a frame drawn, and weston's answer to it read
-            QTRY_COMPARE(tavrin::test::misplaced(window), QString());
+            QTRY_COMPARE_WITH_TIMEOUT(tavrin::test::misplaced(window), QString(), tavrin::test::kEventually);
             room = asked == Qt::WindowMaximized ? window.frameGeometry().size() : room;
             const QPoint margin((window.width() - own.width()) / 2, (window.height() - own.height()) / 2);
             QVERIFY(!holds || (window.windowHandle()->windowStates() == asked && window.panel(1)->pos() == january + margin));
             window.windowHandle()->setWindowStates(Qt::WindowNoState);
             QTest::qWait(300);
-            QTRY_COMPARE(tavrin::test::misplaced(window), QString());
+            QTRY_COMPARE_WITH_TIMEOUT(tavrin::test::misplaced(window), QString(), tavrin::test::kEventually);
             QVERIFY(room.expandedTo(window.frameGeometry().size()) == room);
-            QTRY_VERIFY(!holds || (window.size() == own && window.panel(1)->pos() == january));
+            QTRY_VERIFY_WITH_TIMEOUT(!holds || (window.size() == own && window.panel(1)->pos() == january), tavrin::test::kEventually);
         }
         QCOMPARE(mapped.count(), 0);
         QCOMPARE(window.yearBox()->text(), year);

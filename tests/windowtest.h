@@ -18,6 +18,11 @@
 
 namespace tavrin::test {
 
+// How long a test waits for what comes when a busy machine gets to it (a
+// window shown or framed, a picture on the screen, a server's answer, a
+// notification): a bound against a hang, never a requirement on its timing.
+constexpr int kEventually = 30000;
+
 // Collects, for each print, the picture of the planner in the window, the
 // names of the controls it shows, where the focus is and the PDF page it
 // makes for `layout`.
@@ -66,7 +71,7 @@ struct Planner
     [[nodiscard]] bool start()
     {
         window->show();
-        return QTest::qWaitFor([this] { return !window->yearBox()->text().isEmpty(); });
+        return QTest::qWaitFor([this] { return !window->yearBox()->text().isEmpty(); }, kEventually);
     }
 
     std::shared_ptr<std::chrono::year_month_day> date;

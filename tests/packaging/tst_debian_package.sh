@@ -79,7 +79,9 @@ DISPLAY=:0 QT_QPA_PLATFORM=nosuchplugin||1|tavrin: cannot find the Qt platform p
 XDG_RUNTIME_DIR=$PWD WAYLAND_DISPLAY=refusing QT_QPA_PLATFORM=wayland||1|tavrin: cannot connect to the Wayland display refusing: Connection refused
 DISPLAY=:0 LD_LIBRARY_PATH=$PWD||1|tavrin: the Qt platform plugin "xcb" is installed but cannot be loaded*
 EOF
-timeout 30 xvfb-run -a -n 300 bash -c 'QT_QPA_PLATFORM=xcb tavrin 2>/dev/null & trap "kill $!" EXIT
+# Without -noreset the server resets each time the polling xprop leaves, and
+# turns the planner away should it connect just then.
+timeout 120 xvfb-run -a -n 300 -s -noreset bash -c 'QT_QPA_PLATFORM=xcb tavrin 2>/dev/null & trap "kill $!" EXIT
   until xprop -len 1000000 -name Tavrin WM_CLASS _NET_WM_ICON >window 2>&1 && grep -q "Icon (" window; do
     sleep 0.1
   done' || fail "no window with an icon came up"
