@@ -193,21 +193,22 @@ public:
         if (!object || !object->isValid() || isIntrospection(message))
             return false;
         std::optional<Refusal> refusal = unfit(object, message);
-        if (!refusal) {
-            QDBusVirtualObject* handler = bridge();
-            if (handler && handler->handleMessage(message, connection)) {
-                // Qt 6.4's bridge sets the application's id without answering.
-                if (bridgeCall(message).second == u"SetId" && message.isReplyRequired())
-                    connection.send(message.createReply());
-                return true;
-            }
-            refusal = handler ? declined(message)
-                              : Refusal{"Failed", QStringLiteral("Qt's AT-SPI bridge is missing")};
+        QDBusVirtualObject* handler = bridge();
+        if (!refusal && !handler)
+            refusal = Refusal{"Failed", QStringLiteral("Qt's AT-SPI bridge is missing")};
+        if (!refusal && handler->handleMessage(message, connection)) {
+            // Qt 6.4's bridge sets the application's id without answering.
+            if (bridgeCall(message).second == u"SetId" && message.isReplyRequired())
+                connection.send(message.createReply());
+            return true;
         }
+        if (refusal)
+            log(message, *refusal);
+        else
+            refusal = declined(message); // the bridge's own answer, no fault of the reader's
         connection.send(message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.")
                                                      + QLatin1StringView(refusal->error),
                                                  refusal->reason));
-        log(message, *refusal);
         return true;
     }
 
