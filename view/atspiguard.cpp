@@ -176,8 +176,8 @@ public:
     // the bridge was active already, its handler makes way for the guard.
     void accessibilityActiveChanged(bool active) override
     {
-        if (active)
-            takePlace();
+        if (active && !takePlace())
+            qWarning("tavrin: screen readers' calls go unchecked: Qt's AT-SPI bridge is not where expected");
     }
 
     QString introspect(const QString& path) const override
@@ -213,15 +213,15 @@ public:
     }
 
 private:
-    void takePlace()
+    // Whether the guard serves the bridge's objects, as it does from the first call on.
+    bool takePlace()
     {
         QDBusConnection bus(kConnection);
-        if (!bus.isConnected() || bus.objectRegisteredAt(kObjects) == this)
-            return;
-        bus.unregisterObject(kObjects);
-        if (!bus.registerVirtualObject(kObjects, this, QDBusConnection::SubPath))
-            qWarning("tavrin: screen readers' calls go unchecked: another object serves %s",
-                     qPrintable(kObjects));
+        if (bus.isConnected() && bus.objectRegisteredAt(kObjects) != this) {
+            bus.unregisterObject(kObjects);
+            bus.registerVirtualObject(kObjects, this, QDBusConnection::SubPath);
+        }
+        return bus.objectRegisteredAt(kObjects) == this;
     }
 
     static QDBusVirtualObject* bridge()
