@@ -49,9 +49,10 @@ QString pathOf(QAccessibleInterface* object)
 // A reader's call, "Interface.Member" of AT-SPI or of D-Bus's Properties, sent without waiting.
 QDBusPendingCall send(const QString& path, const QString& call, const QVariantList& args, int number = 0)
 {
-    auto message = QDBusMessage::createMethodCall(QDBusConnection("a11y").baseService(), path,
-                                                  (call.startsWith("Properties") ? "org.freedesktop.DBus." : "org.a11y.atspi.") + call.section('.', 0, 0),
-                                                  call.section('.', 1));
+    auto message = QDBusMessage::createMethodCall(
+        QDBusConnection("a11y").baseService(), path,
+        (call.startsWith("Properties") || call.startsWith("Introspectable") ? "org.freedesktop.DBus." : "org.a11y.atspi.") + call.section('.', 0, 0),
+        call.section('.', 1));
     message.setArguments(args);
     return reader(number).asyncCall(message, 5000);
 }
@@ -227,6 +228,15 @@ private slots:
         QTest::newRow("an action out of range") << QList<Call>{{"year", "Action.DoAction", {7}, "InvalidArgs"}} << 0;
         QTest::newRow("all properties") << QList<Call>{{"root", "Properties.GetAll", {"org.a11y.atspi.Accessible"}, "NotSupported"}} << 0;
         QTest::newRow("a table call to a day") << QList<Call>{{"day", "Table.GetNRows", {}, "UnknownInterface"}} << 0;
+        QTest::newRow("text asked of the year") << QList<Call>{{"year", "Text.GetText", {0, -1}, "UnknownInterface"}} << 0;
+        QTest::newRow("a value asked of a day") << QList<Call>{{"day", "Properties.Get", {"org.a11y.atspi.Value", "CurrentValue"}, "UnknownInterface"}} << 0;
+        QTest::newRow("a range from before the text") << QList<Call>{{"year box", "Text.GetRangeExtents", {INT_MIN, 1, 0u}, "InvalidArgs"}} << 0;
+        QTest::newRow("a property Qt does not know") << QList<Call>{{"root", "Properties.Get", {"org.a11y.atspi.Accessible", "Locale"}, "UnknownProperty"}}
+                                                     << 0;
+        QTest::newRow("a name set")
+            << QList<Call>{{"year", "Properties.Set", {"org.a11y.atspi.Accessible", "Name", QVariant::fromValue(QDBusVariant("x"))}, "PropertyReadOnly"}} << 0;
+        QTest::newRow("a method Qt does not know") << QList<Call>{{"root", "Application.GetApplicationBusAddress", {}, "UnknownMethod"}} << 0;
+        QTest::newRow("the year no number") << QList<Call>{{"year", "Properties.Set", set(std::nan("")), "InvalidArgs"}} << 0;
         QTest::newRow("a day's focus") << QList<Call>{{"day", "Component.GrabFocus", {}, "true"}} << 0;
         QTest::newRow("Print's focus") << QList<Call>{{"print", "Component.GrabFocus", {}, "true"}} << 0;
         QTest::newRow("an object long gone") << QList<Call>{{"gone", "Accessible.GetRole", {}, "UnknownObject"}} << 0;
@@ -344,7 +354,7 @@ private slots:
             QList<std::pair<QString, QVariantList>> calls{{"Accessible.GetRole", {}},          {"Accessible.GetState", {}},
                                                           {"Accessible.GetAttributes", {}},    {"Accessible.GetInterfaces", {}},
                                                           {"Accessible.GetIndexInParent", {}}, {"Properties.Get", {"org.a11y.atspi.Accessible", "Name"}},
-                                                          {"Component.GetExtents", {0u}}};
+                                                          {"Component.GetExtents", {0u}},      {"Introspectable.Introspect", {}}};
             if (object->textInterface())
                 calls << std::pair("Text.GetText", QVariantList{0, -1}) << std::pair("Text.GetTextAtOffset", QVariantList{0, 1u})
                       << std::pair("Text.GetCharacterExtents", QVariantList{0, 0u});
