@@ -258,12 +258,9 @@ private slots:
         QFETCH(int, ms);
         Active planner(2026);
         auto& view = *planner.window;
-        const std::map<QString, QAccessibleInterface*> objects{{"year box", QAccessible::queryAccessibleInterface(view.yearBox())},
-                                                               {"table", QAccessible::queryAccessibleInterface(view.panel(1))},
-                                                               {"year", QAccessible::queryAccessibleInterface(view.SpinButton1())},
-                                                               {"print", QAccessible::queryAccessibleInterface(view.Command1())},
-                                                               {"frame", QAccessible::queryAccessibleInterface(&view)},
-                                                               {"root", QAccessible::queryAccessibleInterface(qApp)},
+        const auto of = [](QObject* object) { return QAccessible::queryAccessibleInterface(object); };
+        const std::map<QString, QAccessibleInterface*> objects{{"year box", of(view.yearBox())}, {"table", of(view.panel(1))}, {"year", of(view.SpinButton1())},
+                                                               {"print", of(view.Command1())},   {"frame", of(&view)},         {"root", of(qApp)},
                                                                {"day", dayAt(view, 1, 5)}};
         const auto path = [&](const Call& call) { return call.object == "gone" ? "/org/a11y/atspi/accessible/7" : pathOf(objects.at(call.object)); };
         const int logged = refusalsLogged;
@@ -308,24 +305,21 @@ private slots:
     {
         Active planner(2026);
         auto& view = *planner.window;
-        auto* box = QAccessible::queryAccessibleInterface(view.yearBox());
-        const std::map<std::string_view, QAccessibleInterface*> objects{{"Text", box},
-                                                                        {"EditableText", box},
-                                                                        {"Table", QAccessible::queryAccessibleInterface(view.panel(1))},
+        const auto of = [](QObject* object) { return QAccessible::queryAccessibleInterface(object); };
+        const std::map<std::string_view, QAccessibleInterface*> objects{{"Text", of(view.yearBox())},
+                                                                        {"EditableText", of(view.yearBox())},
+                                                                        {"Table", of(view.panel(1))},
                                                                         {"Action", dayAt(view, 2, 1)},
-                                                                        {"Application", QAccessible::queryAccessibleInterface(qApp)}};
+                                                                        {"Application", of(qApp)}};
         const auto outcome = [](QDBusPendingCall pending) { return answer(pending), pending.isError() ? pending.error().name().section('.', -1) : "answered"; };
         for (const auto& [interface, member, signature, refused] : kAtSpiCalls) {
             const auto object = objects.find(interface);
-            const QString path = pathOf(object == objects.end() ? QAccessible::queryAccessibleInterface(view.SpinButton1()) : object->second);
+            const QString path = pathOf(object == objects.end() ? of(view.SpinButton1()) : object->second);
             const QString call = QString::fromUtf8(interface) + '.' + QString::fromUtf8(member), property = call.section('.', 1).mid(3);
+            const std::map<char, QVariant> sample{{'i', 0}, {'u', 0u}, {'b', false}, {'s', QString()}, {'v', {}}};
             QVariantList right, wrong;
             for (const char type : signature)
-                right << (type == 'b'   ? QVariant(false)
-                          : type == 'u' ? QVariant(0u)
-                          : type == 'i' ? QVariant(0)
-                                        : QVariant(QString())),
-                    wrong << (type == 's' ? QVariant(0) : QVariant("1"));
+                right << sample.at(type), wrong << (type == 's' ? QVariant(0) : QVariant("1"));
             if (signature == "ssv") { // the property set to what it is
                 right = {"org.a11y.atspi." + call.section('.', 0, 0), property, {}};
                 const QDBusPendingCall get = send(path, "Properties.Get", right.mid(0, 2));
