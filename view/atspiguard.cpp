@@ -137,7 +137,7 @@ std::optional<Refusal> unfit(QAccessibleInterface* object, const QDBusMessage& m
     // The bridge measures every offset of a range, however far.
     if (member == u"GetRangeExtents") {
         const int start = args.at(0).toInt(), end = args.at(1).toInt();
-        if (end > start && (start < 0 || (end != -1 && end > object->textInterface()->characterCount())))
+        if (end > start && (start < 0 || end > object->textInterface()->characterCount()))
             return Refusal{"InvalidArgs", QStringLiteral("the range runs past the text")};
     }
     if (!call->refused.empty())
