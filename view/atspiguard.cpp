@@ -80,11 +80,11 @@ bool isNumber(const QVariant& value)
            && std::isfinite(value.toDouble());
 }
 
+// QtDBus answers these itself, from introspect() below.
 bool isIntrospection(const QDBusMessage& message)
 {
-    return message.member() == u"Introspect"
-           && (message.interface().isEmpty()
-               || message.interface() == u"org.freedesktop.DBus.Introspectable");
+    return message.interface() == u"org.freedesktop.DBus.Introspectable"
+           || (message.interface().isEmpty() && message.member() == u"Introspect");
 }
 
 // The interface and member a call reaches in the bridge, which reads a
@@ -122,6 +122,8 @@ std::optional<Refusal> unfit(QAccessibleInterface* object, const QDBusMessage& m
                            message.member() + (message.member() == u"Get" ? " takes (ss)" : " takes (ssv)")};
     }
     const auto [interface, member] = bridgeCall(message);
+    if (interface.isEmpty())
+        return Refusal{"UnknownMethod", member + QStringLiteral(" names no interface")};
     if (!interface.startsWith(kAtSpi) || !offers(object, QStringView(interface).mid(kAtSpi.size())))
         return Refusal{"UnknownInterface", QStringLiteral("this object has no ") + interface};
     const AtSpiCall* call = withArguments(QStringView(interface).mid(kAtSpi.size()), member);
