@@ -13,7 +13,6 @@
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -26,14 +25,6 @@ QString markAction()
 {
     return QStringLiteral("Mark");
 }
-
-// An accessible object that turns away the calls the AT-SPI guard refuses.
-template <class Base> class Guarded : public Base
-{
-public:
-    using Base::Base;
-    bool isValid() const override { return !refusingCall(this) && Base::isValid(); }
-};
 
 // One day of a month's table: named for its date while its cell shows a
 // number, hidden while the cell is blank. January's days can be marked once;
@@ -55,7 +46,7 @@ public:
     int month() const { return month_; }
     int slot() const { return slot_; }
 
-    bool isValid() const override { return window_ && !refusingCall(this); }
+    bool isValid() const override { return window_; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return window_->window()->windowHandle(); }
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -151,7 +142,7 @@ class NoDayAccessible : public QAccessibleInterface, public QAccessibleTableCell
 public:
     explicit NoDayAccessible(QAccessibleInterface* table) : table_(QAccessible::uniqueId(table)) {}
 
-    bool isValid() const override { return table() && !refusingCall(this); }
+    bool isValid() const override { return table(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return table() ? table()->window() : nullptr; }
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -190,11 +181,11 @@ private:
 
 // A month panel: a table of six weeks under its weekday headers, named for
 // its month. Its year is in every day's name.
-class MonthAccessible : public Guarded<QAccessibleWidget>, public QAccessibleTableInterface
+class MonthAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
     MonthAccessible(Panel* panel, PlannerReading* reading, int month)
-        : Guarded(panel, QAccessible::Table), reading_(reading), month_(month)
+        : QAccessibleWidget(panel, QAccessible::Table), reading_(reading), month_(month)
     {
     }
 
@@ -281,10 +272,10 @@ private:
 // Titles, headers and the year box: text to read, never to edit. The year
 // box sits in a frame disabled by design, yet is not dimmed itself. The text
 // interface lets a reader walk the text, as it would a line edit's.
-class TextBoxAccessible : public Guarded<QAccessibleWidget>, public QAccessibleTextInterface
+class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit TextBoxAccessible(TextBox* box) : Guarded(box, QAccessible::StaticText) {}
+    explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -414,10 +405,10 @@ private:
 
 // Label1 and the day cells' own widgets read as Qt reads a label: static
 // text named by its caption unless named otherwise.
-class LabelAccessible : public Guarded<QAccessibleWidget>
+class LabelAccessible : public QAccessibleWidget
 {
 public:
-    explicit LabelAccessible(Label* label) : Guarded(label, QAccessible::StaticText) {}
+    explicit LabelAccessible(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text type) const override
     {
@@ -427,10 +418,10 @@ public:
 };
 
 // The year frame only groups the year box; it is never dimmed.
-class PanelAccessible : public Guarded<QAccessibleWidget>
+class PanelAccessible : public QAccessibleWidget
 {
 public:
-    explicit PanelAccessible(Panel* panel) : Guarded(panel, QAccessible::Grouping) {}
+    explicit PanelAccessible(Panel* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
 
     QAccessible::State state() const override
     {
@@ -440,10 +431,10 @@ public:
     }
 };
 
-class PushButtonAccessible : public Guarded<QAccessibleWidget>
+class PushButtonAccessible : public QAccessibleWidget
 {
 public:
-    explicit PushButtonAccessible(PushButton* button) : Guarded(button, QAccessible::Button) {}
+    explicit PushButtonAccessible(PushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text type) const override
     {
@@ -473,10 +464,10 @@ private:
 };
 
 // The spin control "Year", with the selected year as its value.
-class SpinButtonAccessible : public Guarded<QAccessibleWidget>, public QAccessibleValueInterface
+class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
 public:
-    explicit SpinButtonAccessible(SpinButton* spin) : Guarded(spin, QAccessible::SpinBox) {}
+    explicit SpinButtonAccessible(SpinButton* spin) : QAccessibleWidget(spin, QAccessible::SpinBox) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -580,16 +571,14 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
         return new PanelAccessible(panel);
     }
     if (auto* notice = qobject_cast<Notice*>(object))
-        return new Guarded<QAccessibleWidget>(notice, QAccessible::Notification);
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     if (auto* button = qobject_cast<PushButton*>(object))
         return new PushButtonAccessible(button);
     if (auto* spin = qobject_cast<SpinButton*>(object))
         return new SpinButtonAccessible(spin);
     if (auto* window = qobject_cast<QWidget*>(object); window && window->isWindow())
         if (const auto* reading = dynamic_cast<const PlannerReading*>(window))
-            return new Guarded<WindowAccessible>(window, reading);
-    if (object == qApp)
-        return new Guarded<QAccessibleApplication>;
+            return new WindowAccessible(window, reading);
     return nullptr;
 }
 
@@ -636,14 +625,7 @@ void DayAccessibles::tell(int month, int slot, QAccessible::Event type)
 
 void installAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(viewAccessible);
-        // Qt may have made the application's own before; it is made anew.
-        if (auto* app = QAccessible::queryAccessibleInterface(qApp);
-            app && !dynamic_cast<Guarded<QAccessibleApplication>*>(app))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(app));
-        return true;
-    }();
+    static const bool installed = (QAccessible::installFactory(viewAccessible), true);
     Q_UNUSED(installed);
     installAtSpiGuard();
 }
