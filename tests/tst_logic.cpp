@@ -81,28 +81,22 @@ private slots:
     // The unit at, before and after offsets -2 (the caret), -1 (the end), 0,
     // 1, the length and past it, as "start,end" each: Qt's own walk never
     // ended at the end, and an empty text has no character to look back from.
-    void textWalk_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QAccessible::TextBoundaryType>("boundary");
-        QTest::addColumn<QString>("units");
-        const QString end = "4,4 3,4 4,4 | ", line = "0,4 0,0 4,4 | ", off = "-1,-1 -1,-1 -1,-1 | ", none = "0,0 0,0 0,0 | ";
-        QTest::newRow("characters") << "2026" << QAccessible::CharBoundary << end + end + "0,1 0,0 1,2 | 1,2 0,1 2,3 | " + end + off;
-        QTest::newRow("words") << "a bc" << QAccessible::WordBoundary << "2,4 0,2 4,4 | 2,4 0,2 4,4 | 0,2 0,0 2,4 | 0,2 0,0 2,4 | 2,4 0,2 4,4 | " + off;
-        QTest::newRow("a line") << "a bc" << QAccessible::LineBoundary << line.repeated(5) + off;
-        QTest::newRow("no words") << "" << QAccessible::WordBoundary << none.repeated(3) + off + none + off;
-    }
     void textWalk()
     {
-        QFETCH(QString, text);
-        QFETCH(QAccessible::TextBoundaryType, boundary);
-        QString walked;
-        for (const int offset : {-2, -1, 0, 1, int(text.size()), int(text.size()) + 1}) {
-            for (const auto& walk : {textUnitAt, textUnitBefore, textUnitAfter})
-                walked += QString::asprintf("%d,%d ", walk(text, offset, boundary).first, walk(text, offset, boundary).second);
-            walked += "| ";
+        const QString end = "4,4 3,4 4,4 | ", line = "0,4 0,0 4,4 | ", off = "-1,-1 -1,-1 -1,-1 | ", none = "0,0 0,0 0,0 | ";
+        for (const auto& [text, boundary, units] : std::initializer_list<std::tuple<QString, QAccessible::TextBoundaryType, QString>>{
+                 {"2026", QAccessible::CharBoundary, end + end + "0,1 0,0 1,2 | 1,2 0,1 2,3 | " + end + off},
+                 {"a bc", QAccessible::WordBoundary, "2,4 0,2 4,4 | 2,4 0,2 4,4 | 0,2 0,0 2,4 | 0,2 0,0 2,4 | 2,4 0,2 4,4 | " + off},
+                 {"a bc", QAccessible::LineBoundary, line.repeated(5) + off},
+                 {"", QAccessible::WordBoundary, none.repeated(3) + off + none + off}}) {
+            QString walked = text + ": ";
+            for (const int offset : {-2, -1, 0, 1, int(text.size()), int(text.size()) + 1}) {
+                for (const auto& walk : {textUnitAt, textUnitBefore, textUnitAfter})
+                    walked += QString::asprintf("%d,%d ", walk(text, offset, boundary).first, walk(text, offset, boundary).second);
+                walked += "| ";
+            }
+            QCOMPARE(walked, text + ": " + units);
         }
-        QTEST(walked, "units");
     }
 };
 
