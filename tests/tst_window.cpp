@@ -96,6 +96,7 @@ private slots:
         QCOMPARE(spin->Value(), shown);
         QCOMPARE(view.yearBox()->text(), QString::number(shown));
         QCOMPARE(daysShown(view, 1), QStringLiteral("%1+31").arg(januaryFirst));
+        QCOMPARE(int(view.model().startCell(1)), januaryFirst); // drawing leaves the model's column alone
     }
 
     void languageError()

@@ -115,7 +115,7 @@ inline QString daysShown(const YearView& view, int month)
             continue;
         if (first < 0)
             first = index;
-        if (index != first + count || cell->text() != QString::number(++count))
+        if (index != first + count || cell->property("text") != QString::number(++count))
             return QStringLiteral("broken");
     }
     return first < 0 ? QStringLiteral("none") : QStringLiteral("%1+%2").arg(first).arg(count);

@@ -10,6 +10,7 @@
 #include "pushbutton.h"
 #include "spinbutton.h"
 #include "textbox.h"
+#include "textwalk.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
@@ -343,26 +344,21 @@ public:
         *end = inside ? characterCount() : -1;
         return {};
     }
-    // Every boundary is answered here: Qt's own walk of the text by word or
-    // sentence never ends when asked at the text's end.
     QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override
     {
-        std::tie(*start, *end) = unitAt(offset, type);
+        std::tie(*start, *end) = textUnitAt(box()->text(), offset, type);
         return text(*start, *end);
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                              int* end) const override
     {
-        const int at = unitAt(offset, type).first;
-        std::tie(*start, *end) = at > 0 ? unitAt(at - 1, type) : std::pair(at, at);
+        std::tie(*start, *end) = textUnitBefore(box()->text(), offset, type);
         return text(*start, *end);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                             int* end) const override
     {
-        const int after = unitAt(offset, type).second;
-        std::tie(*start, *end) =
-            after >= 0 && after < characterCount() ? unitAt(after, type) : std::pair(after, after);
+        std::tie(*start, *end) = textUnitAfter(box()->text(), offset, type);
         return text(*start, *end);
     }
     // Nothing to select, no caret to move, nothing to scroll.
@@ -376,31 +372,6 @@ public:
 
 private:
     TextBox* box() const { return static_cast<TextBox*>(widget()); }
-
-    // The character, word or whole line at an offset (-1 the end, -2 the
-    // caret); (-1, -1) off the text. A word runs on to the next word's start.
-    std::pair<int, int> unitAt(int offset, QAccessible::TextBoundaryType type) const
-    {
-        const QString text = box()->text();
-        const int length = characterCount();
-        offset = offset == -1 ? length : offset == -2 ? cursorPosition() : offset;
-        if (offset < 0 || offset > length)
-            return {-1, -1};
-        if (type == QAccessible::CharBoundary)
-            return {offset, std::min(offset + 1, length)};
-        if (type != QAccessible::WordBoundary || length == 0)
-            return {0, length};
-        const auto wordStarts = [&](int i) {
-            return !text.at(i).isSpace() && (i == 0 || text.at(i - 1).isSpace());
-        };
-        int start = std::min(offset, length - 1);
-        while (start > 0 && !wordStarts(start))
-            --start;
-        int end = start + 1;
-        while (end < length && !wordStarts(end))
-            ++end;
-        return {start, end};
-    }
 };
 
 // Label1 and the day cells' own widgets read as Qt reads a label: static

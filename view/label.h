@@ -11,6 +11,7 @@ namespace tavrin {
 class Label : public TextControl
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 public:
     explicit Label(QWidget* parent, const QString& name);
 

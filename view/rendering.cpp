@@ -30,7 +30,8 @@ void YearView::FillMonth(int month)
 {
     auto& m = model_;
     m.MonthGeometry(m.monthName(month));
-    auto& cell = m.startCell(month);
+    // A copy: the model's StartCell keeps the column of day 1 while the loop walks the slots.
+    int cell = m.startCell(month);
     months_.grid(month).setDrawn(cell, m.DaysInMonth);
     // A screen reader speaks each day as a date: "Saturday 1 January 2022".
     const QString monthAndYear = QStringLiteral(" %1 %2").arg(QString::fromStdString(m.monthName(month)),

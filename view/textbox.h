@@ -14,6 +14,7 @@ namespace tavrin {
 class TextBox : public TextControl
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 public:
     TextBox(QWidget* parent, const QString& name, const QString& text);
 

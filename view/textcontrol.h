@@ -11,6 +11,10 @@ namespace tavrin {
 class TextControl : public QWidget
 {
     Q_OBJECT
+    // As QLabel and QLineEdit have them, for inspectors and GUI-testing tools.
+    // The text is set through the subclasses, which declare it writable.
+    Q_PROPERTY(QString text READ text)
+    Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
 public:
     QString text() const { return text_; }
     Qt::Alignment alignment() const { return alignment_; }
