@@ -160,7 +160,7 @@ void DayKeys::moveTo(int month, int day)
     if (!months_.panel(month)->hasFocus())
         months_.panel(month)->setFocus(Qt::OtherFocusReason); // announces the day once in
     else
-        announceDayFocus();
+        pace_.stepped();
 }
 
 void DayKeys::focusDay(int month, int day)
