@@ -31,8 +31,7 @@ QString markAction()
 // a marked day says so in its name and offers no more marking. A day is a list
 // item placed in the table, not a table cell: Orca reads the whole row of a
 // cell whose row differs from the last one's, so a week's move would be
-// heard from its Saturday; its place and weekday header are still there for
-// whoever asks.
+// heard from its Saturday; its place is still there for whoever asks.
 class DayAccessible : public QAccessibleInterface,
                       public QAccessibleTableCellInterface,
                       public QAccessibleActionInterface
@@ -84,12 +83,9 @@ public:
     }
 
     bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override
-    {
-        const auto& headers = monthPanel(month_).headerIndexes;
-        return {QAccessible::queryAccessibleInterface(
-            reading_->WDay().at(headers.at(static_cast<std::size_t>(columnIndex()))))};
-    }
+    // The weekday is in the day's name; a table with headers, too, would be
+    // described at every entry into its month.
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return slot_ % kCellsPerRow; }
     int rowIndex() const override { return slot_ / kCellsPerRow; }
@@ -196,11 +192,14 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // Its month is its description, not its name: a reader entering a table
+    // with a name speaks the name and the table's size before the day, which
+    // names its month already.
     QString text(QAccessible::Text type) const override
     {
-        if (type == QAccessible::Name)
+        if (type == QAccessible::Description)
             return toQString(kMonthNames.at(monthIndex(month_)));
-        return QAccessibleWidget::text(type);
+        return type == QAccessible::Name ? QString() : QAccessibleWidget::text(type);
     }
     QAccessible::State state() const override
     {

@@ -30,7 +30,7 @@ public:
 
     // The cell the keyboard works on when its panel has the focus.
     void setCurrent(bool current);
-    bool hasKeyboardFocus() const { return current_ && parentWidget()->hasFocus(); }
+    bool hasKeyboardFocus() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -52,7 +52,9 @@ private:
     bool dayKey(const QKeyEvent& key);
     bool moveBy(int days);
     bool moveByMonths(int months);
+    void place(int month, int day);
     void moveTo(int month, int day);
+    void tellCurrent();
     void markOrSayWhyNot();
     void frameCurrent();
     void announceDayFocus();
@@ -71,7 +73,7 @@ private:
     Day current_;
     DayCell* framed_ = nullptr;        // the cell that shows the current day
     const DayCell* refused_ = nullptr; // the day a reader was told it cannot mark
-    AnnouncePace pace_{this, [this] { announceDayFocus(); }};
+    AnnouncePace pace_{this, [this] { tellCurrent(); }};
 };
 
 } // namespace tavrin
