@@ -18,8 +18,10 @@ AnnouncePace::AnnouncePace(QObject* parent, std::function<void()> tell)
 
 void AnnouncePace::stepped()
 {
+    const bool inRun = stepped_.isValid() && !stepped_.hasExpired(kRun.count());
+    stepped_.start();
     settle_.start();
-    untold_ = told_.isValid() && !told_.hasExpired(kGap.count());
+    untold_ = inRun && told_.isValid() && !told_.hasExpired(kGap.count());
     if (untold_)
         return;
     told_.start();
