@@ -8,6 +8,7 @@
 #include "notice.h"
 #include "panel.h"
 #include "pushbutton.h"
+#include "readerkeys.h"
 #include "spinbutton.h"
 #include "textbox.h"
 
@@ -592,6 +593,7 @@ void installAccessibility()
     static const bool installed = (QAccessible::installFactory(viewAccessible), true);
     Q_UNUSED(installed);
     installAtSpiGuard();
+    installReaderKeys();
 }
 
 } // namespace tavrin
