@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QTimer>
 #include <chrono>
 #include <deque>
 #include <map>
@@ -77,6 +78,16 @@ class ReaderKeys : public QObject
 {
     Q_OBJECT
 public:
+    // Readers are looked for once the accessibility bus is there.
+    ReaderKeys()
+    {
+        connect(&look_, &QTimer::timeout, this, [this] {
+            if (watchReaders())
+                look_.stop();
+        });
+        look_.start(std::chrono::milliseconds(250));
+    }
+
     bool eventFilter(QObject* target, QEvent* event) override
     {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
@@ -93,8 +104,6 @@ public:
         QDBusConnection bus(QStringLiteral("a11y"));
         if (!QAccessible::isActive() || !bus.isConnected())
             return false;
-        if (!watching_)
-            watchReaders(bus);
         if (!readersListen_)
             return false;
         const auto& key = *static_cast<QKeyEvent*>(event);
@@ -131,13 +140,16 @@ public:
 private:
     // As Qt's bridge does, keys go to the readers while any reader listens
     // for events.
-    void watchReaders(QDBusConnection& bus)
+    bool watchReaders()
     {
-        watching_ = true;
+        QDBusConnection bus(QStringLiteral("a11y"));
+        if (!QAccessible::isActive() || !bus.isConnected())
+            return false;
         for (const char* change : {"EventListenerRegistered", "EventListenerDeregistered"})
             bus.connect(kRegistry, kRegistryPath, kRegistry, QLatin1String(change), this,
                         SLOT(countReaders()));
         countReaders();
+        return true;
     }
     Q_SLOT void countReaders()
     {
@@ -152,6 +164,9 @@ private:
                 listeners.beginArray();
                 readersListen_ = !listeners.atEnd();
             }
+            // Qt's bridge puts its filter first as readers come: this one goes before it.
+            if (readersListen_)
+                QCoreApplication::instance()->installEventFilter(this);
             watcher->deleteLater();
         });
     }
@@ -179,7 +194,7 @@ private:
 
     std::deque<Waiting> waiting_;
     std::set<const QEvent*> released_;
-    bool watching_ = false;
+    QTimer look_;
     bool readersListen_ = false;
 };
 
