@@ -129,7 +129,7 @@ void DayKeys::markOrSayWhyNot()
     if (refused_ == cell)
         return;
     refused_ = cell;
-    notice_->tell(cell->isMarked() ? QStringLiteral("already marked")
+    notice_->tell(cell->isMarked() ? QStringLiteral("%1 January is already marked").arg(cell->text())
                                    : QStringLiteral("only January days can be marked"));
 }
 
