@@ -8,6 +8,7 @@
 #include "notice.h"
 #include "panel.h"
 #include "pushbutton.h"
+#include "readerkeys.h"
 #include "spinbutton.h"
 #include "textbox.h"
 #include "textwalk.h"
@@ -32,8 +33,7 @@ QString markAction()
 // a marked day says so in its name and offers no more marking. A day is a list
 // item placed in the table, not a table cell: Orca reads the whole row of a
 // cell whose row differs from the last one's, so a week's move would be
-// heard from its Saturday; its place and weekday header are still there for
-// whoever asks.
+// heard from its Saturday; its place is still there for whoever asks.
 class DayAccessible : public QAccessibleInterface,
                       public QAccessibleTableCellInterface,
                       public QAccessibleActionInterface
@@ -85,12 +85,9 @@ public:
     }
 
     bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override
-    {
-        const auto& headers = monthPanel(month_).headerIndexes;
-        return {QAccessible::queryAccessibleInterface(
-            reading_->WDay().at(headers.at(static_cast<std::size_t>(columnIndex()))))};
-    }
+    // The weekday is in the day's name; a table with headers, too, would be
+    // described at every entry into its month.
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return slot_ % kCellsPerRow; }
     int rowIndex() const override { return slot_ / kCellsPerRow; }
@@ -197,11 +194,14 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // Its month is its description, not its name: a reader entering a table
+    // with a name speaks the name and the table's size before the day, which
+    // names its month already.
     QString text(QAccessible::Text type) const override
     {
-        if (type == QAccessible::Name)
+        if (type == QAccessible::Description)
             return toQString(kMonthNames.at(monthIndex(month_)));
-        return QAccessibleWidget::text(type);
+        return type == QAccessible::Name ? QString() : QAccessibleWidget::text(type);
     }
     QAccessible::State state() const override
     {
@@ -210,15 +210,25 @@ public:
         return state;
     }
 
-    int childCount() const override { return kCellsPerMonth; }
+    // Its days, then its title and weekday headers: where a reader reviewing
+    // the screen finds them, and not among the window's own children, which
+    // a reader counts at every move of the focus.
+    int childCount() const override { return kCellsPerMonth + kMonthTexts; }
     QAccessibleInterface* child(int index) const override
     {
+        if (index >= kCellsPerMonth && index < kCellsPerMonth + kMonthTexts)
+            return QAccessible::queryAccessibleInterface(
+                reading_->WDay().at(textIndex(index - kCellsPerMonth)));
         return index >= 0 && index < kCellsPerMonth ? reading_->dayAccessibles().at(month_, index) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        const auto* day = dynamic_cast<const DayAccessible*>(child);
-        return day && day->month() == month_ ? day->slot() : -1;
+        if (const auto* day = dynamic_cast<const DayAccessible*>(child))
+            return day->month() == month_ ? day->slot() : -1;
+        for (int text = 0; text < kMonthTexts; ++text)
+            if (child && child->object() == reading_->WDay().at(textIndex(text)))
+                return kCellsPerMonth + text;
+        return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
@@ -266,6 +276,15 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
+    static constexpr int kMonthTexts = 1 + kCellsPerRow; // the title, then the headers
+
+    // The WDay index of the month's title (0) or of a header (1 to 7).
+    int textIndex(int text) const
+    {
+        const auto& panel = monthPanel(month_);
+        return text == 0 ? panel.titleIndex : panel.headerIndexes.at(static_cast<std::size_t>(text - 1));
+    }
+
     PlannerReading* reading_; // the panel's window, there as long as the panel is
     int month_;
 };
@@ -288,17 +307,6 @@ public:
     QString text(QAccessible::Text type) const override
     {
         return type == QAccessible::Name ? box()->text() : QAccessibleWidget::text(type);
-    }
-
-    // A month's title and headers are the window's (see WindowAccessible).
-    QAccessibleInterface* parent() const override
-    {
-        const QWidget* panel = box()->parentWidget();
-        QWidget* window = panel ? panel->parentWidget() : nullptr;
-        const auto* reading = dynamic_cast<const PlannerReading*>(window);
-        if (reading && reading->months().monthOf(panel))
-            return QAccessible::queryAccessibleInterface(window);
-        return QAccessibleWidget::parent();
     }
 
     QAccessible::State state() const override
@@ -486,49 +494,6 @@ private:
     SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
 };
 
-// The month titles and weekday headers sit on the month panels, yet a month's
-// table offers only its days: whatever a reader asks of a table's children
-// by index, Qt's bridge answers as of cells. So they are the window's: a
-// title and seven headers a month.
-constexpr int kMonthTexts = 12 * (1 + kCellsPerRow);
-
-QAccessibleInterface* monthText(const PlannerReading* reading, int index)
-{
-    if (index < 0 || index >= kMonthTexts)
-        return nullptr;
-    const auto& panel = kMonthPanels.at(static_cast<std::size_t>(index / (1 + kCellsPerRow)));
-    const int text = index % (1 + kCellsPerRow);
-    return QAccessible::queryAccessibleInterface(reading->WDay().at(
-        text == 0 ? panel.titleIndex : panel.headerIndexes.at(static_cast<std::size_t>(text - 1))));
-}
-
-class WindowAccessible : public QAccessibleWidget
-{
-public:
-    WindowAccessible(QWidget* window, const PlannerReading* reading)
-        : QAccessibleWidget(window, QAccessible::Window), reading_(reading)
-    {
-    }
-
-    int childCount() const override { return QAccessibleWidget::childCount() + kMonthTexts; }
-    QAccessibleInterface* child(int index) const override
-    {
-        const int own = QAccessibleWidget::childCount();
-        return index < own ? QAccessibleWidget::child(index) : monthText(reading_, index - own);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const int own = QAccessibleWidget::childCount();
-        for (int index = 0; index < kMonthTexts; ++index)
-            if (monthText(reading_, index) == child)
-                return own + index;
-        return QAccessibleWidget::indexOfChild(child);
-    }
-
-private:
-    const PlannerReading* reading_; // the window itself
-};
-
 QAccessibleInterface* viewAccessible(const QString&, QObject* object)
 {
     if (auto* box = qobject_cast<TextBox*>(object))
@@ -548,8 +513,8 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
     if (auto* spin = qobject_cast<SpinButton*>(object))
         return new SpinButtonAccessible(spin);
     if (auto* window = qobject_cast<QWidget*>(object); window && window->isWindow())
-        if (const auto* reading = dynamic_cast<const PlannerReading*>(window))
-            return new WindowAccessible(window, reading);
+        if (dynamic_cast<const PlannerReading*>(window))
+            return new QAccessibleWidget(window, QAccessible::Window);
     return nullptr;
 }
 
@@ -599,6 +564,7 @@ void installAccessibility()
     static const bool installed = (QAccessible::installFactory(viewAccessible), true);
     Q_UNUSED(installed);
     installAtSpiGuard();
+    installReaderKeys();
 }
 
 } // namespace tavrin

@@ -2,7 +2,9 @@
 #include "daycell.h"
 
 #include "colours.h"
+#include "panel.h"
 
+#include <QApplication>
 #include <QPainter>
 
 namespace tavrin {
@@ -21,6 +23,15 @@ void DayCell::setCurrent(bool current)
 {
     current_ = current;
     update();
+}
+
+bool DayCell::hasKeyboardFocus() const
+{
+    // While a run of moves crosses months, the focus may still be on the
+    // panel where it began (see DayKeys): any month panel holding it will do.
+    const QWidget* focus = QApplication::focusWidget();
+    return current_ && focus && focus->parentWidget() == parentWidget()->parentWidget()
+           && qobject_cast<const Panel*>(focus);
 }
 
 void DayCell::paintEvent(QPaintEvent* event)

@@ -9,7 +9,7 @@ namespace tavrin {
 // ("Saturday 1 January 2022") while a number shows, and nothing while it is
 // blank; it meets the day through its month's table, so the cell's own
 // captions are never announced. January's cells can be marked, and the
-// current cell shows the keyboard focus of its panel once the keyboard is in
+// current cell shows the keyboard focus of the month block once the keyboard is in
 // use. Cells never take the focus themselves: the panel holds it and the keys
 // move the current cell.
 class DayCell : public Label
@@ -30,7 +30,7 @@ public:
 
     // The cell the keyboard works on when its panel has the focus.
     void setCurrent(bool current);
-    bool hasKeyboardFocus() const { return current_ && parentWidget()->hasFocus(); }
+    bool hasKeyboardFocus() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

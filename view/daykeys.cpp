@@ -7,6 +7,7 @@
 #include "notice.h"
 #include "panel.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -45,11 +46,21 @@ bool DayKeys::eventFilter(QObject* watched, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress:
+        // Tab leaves the block from the current month, whichever panel holds the focus.
+        if (const int key = static_cast<QKeyEvent*>(event)->key();
+            key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            if (!months_.panel(current_.month)->hasFocus())
+                months_.panel(current_.month)->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
         return dayKey(*static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         if (const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            moveTo(1, 1);
+            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            place(1, 1);
+            if (!months_.panel(1)->hasFocus())
+                months_.panel(1)->setFocus(Qt::OtherFocusReason);
+        }
         if (currentCell())
             currentCell()->update();
         // Qt tells screen readers about the panel once this returns; the day
@@ -118,7 +129,7 @@ void DayKeys::markOrSayWhyNot()
     if (refused_ == cell)
         return;
     refused_ = cell;
-    notice_->tell(cell->isMarked() ? QStringLiteral("already marked")
+    notice_->tell(cell->isMarked() ? QStringLiteral("%1 January is already marked").arg(cell->text())
                                    : QStringLiteral("only January days can be marked"));
 }
 
@@ -145,9 +156,8 @@ bool DayKeys::moveByMonths(int months)
     return true;
 }
 
-void DayKeys::moveTo(int month, int day)
+void DayKeys::place(int month, int day)
 {
-    const bool focused = months_.panel(current_.month)->hasFocus();
     if (month != current_.month) {
         months_.panel(current_.month)->setFocusPolicy(Qt::NoFocus);
         months_.panel(month)->setFocusPolicy(Qt::TabFocus);
@@ -155,18 +165,32 @@ void DayKeys::moveTo(int month, int day)
     current_ = {month, day};
     refused_ = nullptr;
     frameCurrent();
-    if (!focused)
-        return;
-    if (!months_.panel(month)->hasFocus())
-        months_.panel(month)->setFocus(Qt::OtherFocusReason); // announces the day once in
-    else
-        announceDayFocus();
+}
+
+void DayKeys::moveTo(int month, int day)
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focused = focus && months_.monthOf(focus);
+    place(month, day);
+    if (focused)
+        pace_.stepped();
 }
 
 void DayKeys::focusDay(int month, int day)
 {
-    moveTo(month, day);
-    months_.panel(month)->setFocus(Qt::OtherFocusReason);
+    place(month, day);
+    tellCurrent();
+}
+
+// The focus follows the current day into its month only when the day is
+// told: a run of moves across months sends a reader no focus changes of
+// panels it would only have to catch up with.
+void DayKeys::tellCurrent()
+{
+    if (!months_.panel(current_.month)->hasFocus())
+        months_.panel(current_.month)->setFocus(Qt::OtherFocusReason); // announces the day once in
+    else
+        announceDayFocus();
 }
 
 void DayKeys::frameCurrent()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "announcepace.h"
+
 #include <QObject>
 
 class QKeyEvent;
@@ -17,7 +19,8 @@ class Notice;
 // arrows move a day or a week, on from one month into the next and never
 // past the year; Page Up and Page Down move a month; Space marks a January
 // day. A move past either end of the year, or Space on a day that cannot be
-// marked, is told to screen readers, which otherwise hear nothing. The panel
+// marked, is told to screen readers, which otherwise hear nothing; moves
+// within a month are told at the pace of AnnouncePace. The panel
 // of the current month has the focus, and only it is a Tab stop, so Tab and
 // Shift+Tab leave the block from any month.
 class DayKeys : public QObject
@@ -49,7 +52,9 @@ private:
     bool dayKey(const QKeyEvent& key);
     bool moveBy(int days);
     bool moveByMonths(int months);
+    void place(int month, int day);
     void moveTo(int month, int day);
+    void tellCurrent();
     void markOrSayWhyNot();
     void frameCurrent();
     void announceDayFocus();
@@ -68,6 +73,7 @@ private:
     Day current_;
     DayCell* framed_ = nullptr;        // the cell that shows the current day
     const DayCell* refused_ = nullptr; // the day a reader was told it cannot mark
+    AnnouncePace pace_{this, [this] { tellCurrent(); }};
 };
 
 } // namespace tavrin

@@ -17,7 +17,7 @@ void YearView::Txt1_Click(int index)
     if (wasMarked || cell->dayName().isEmpty())
         return;
     dayAccessibles_.tellRenamed(1, months_.grid(1).slotOf(index));
-    notice_->tell(QStringLiteral("marked"));
+    notice_->tell(QStringLiteral("%1 January marked").arg(cell->text()));
 }
 
 } // namespace tavrin

@@ -9,7 +9,6 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
-#include <utility>
 
 namespace tavrin {
 
@@ -49,7 +48,8 @@ void ArrowButton::paintEvent(QPaintEvent*)
 }
 
 SpinButton::SpinButton(QWidget* parent, const QString& name)
-    : QWidget(parent), up_(new ArrowButton(this, Qt::UpArrow)), down_(new ArrowButton(this, Qt::DownArrow))
+    : QWidget(parent), up_(new ArrowButton(this, Qt::UpArrow)), down_(new ArrowButton(this, Qt::DownArrow)),
+      pace_(this, [this] { announceValue(); })
 {
     setObjectName(name);
     setAccessibleName(QStringLiteral("Year"));
@@ -66,14 +66,6 @@ SpinButton::SpinButton(QWidget* parent, const QString& name)
         arrow->setAutoRepeatDelay(5 * delay_);
         arrow->setAutoRepeatInterval(delay_);
     }
-    pendingAnnouncement_.setSingleShot(true);
-    connect(&pendingAnnouncement_, &QTimer::timeout, this, &SpinButton::announceValue);
-    settle_.setSingleShot(true);
-    settle_.setInterval(kSettle);
-    connect(&settle_, &QTimer::timeout, this, [this] {
-        if (std::exchange(run_, 0) > 1)
-            emit settled();
-    });
     // pressed() comes on the press and again on every repetition.
     connect(up_, &QAbstractButton::pressed, this, &SpinButton::stepUp);
     connect(down_, &QAbstractButton::pressed, this, &SpinButton::stepDown);
@@ -118,25 +110,11 @@ void SpinButton::stepTo(int value)
 
 void SpinButton::stepped()
 {
-    ++run_;
-    settle_.start();
-    announceValue();
+    pace_.stepped();
 }
 
 void SpinButton::announceValue()
 {
-    // A screen reader takes longer to speak a value than a held arrow takes
-    // to step: while steps come faster, it is told the latest value every
-    // kAnnounceGap, the last one included, instead of falling behind.
-    if (announced_.isValid() && !announced_.hasExpired(kAnnounceGap.count())) {
-        if (!pendingAnnouncement_.isActive())
-            pendingAnnouncement_.start(
-                std::max(kAnnounceGap - std::chrono::milliseconds(announced_.elapsed()),
-                         std::chrono::milliseconds(0)));
-        return;
-    }
-    pendingAnnouncement_.stop();
-    announced_.start();
     QAccessibleValueChangeEvent event(this, value_);
     QAccessible::updateAccessibility(&event);
 }

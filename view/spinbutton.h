@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "announcepace.h"
+
 #include <QAbstractButton>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QWidget>
-#include <chrono>
 
 namespace tavrin {
 
@@ -29,8 +28,8 @@ private:
 // Setting Value from code reports nothing. The Up and Down keys and a screen
 // reader's Increase and Decrease step as the arrows do; Page Up and Page Down
 // step ten at once, Home and End to Min and Max, and a screen reader that
-// sets the value steps straight to it, each one step. Steps that come in a
-// quick run end in settled(), once the keys have been still for kSettle.
+// sets the value steps straight to it, each one step. Screen readers hear
+// the values at the pace of AnnouncePace: a run of steps ends on its value.
 class SpinButton : public QWidget
 {
     Q_OBJECT
@@ -57,18 +56,12 @@ public:
 signals:
     void SpinUp();
     void SpinDown();
-    void settled();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-
-    // The least time between two values told to screen readers.
-    static constexpr std::chrono::milliseconds kAnnounceGap{100};
-    // How long the steps must pause for a run of them to have ended.
-    static constexpr std::chrono::milliseconds kSettle{400};
 
 private:
     void stepped();
@@ -81,10 +74,7 @@ private:
     int max_ = 0;
     int smallChange_ = 1;
     int delay_ = 50;
-    QElapsedTimer announced_;
-    QTimer pendingAnnouncement_;
-    QTimer settle_;
-    int run_ = 0; // steps since the run began
+    AnnouncePace pace_;
 };
 
 } // namespace tavrin

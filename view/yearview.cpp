@@ -199,21 +199,19 @@ void YearView::buildOtherControls()
     line1_ = new Line(this, QStringLiteral("Line1"), kLine1);
 
     notice_ = new Notice(this);
-    connect(spinButton1_, &SpinButton::SpinUp, this, [this] { tellYear(false); });
-    connect(spinButton1_, &SpinButton::SpinDown, this, [this] { tellYear(false); });
-    connect(spinButton1_, &SpinButton::settled, this, [this] { tellYear(true); });
+    connect(spinButton1_, &SpinButton::SpinUp, this, &YearView::tellYearEnd);
+    connect(spinButton1_, &SpinButton::SpinDown, this, &YearView::tellYearEnd);
 }
 
-// A reader hears the value of each step, and at either end that it is one.
-// After a quick run of steps it hears the year again: keys still queued when
-// it began to speak the last value may have cut that short.
-void YearView::tellYear(bool settled)
+// A reader hears the year as the spin control's value; at either end, also
+// that it is one.
+void YearView::tellYearEnd()
 {
     const int year = spinButton1_->Value();
     const QString end = year == spinButton1_->Max()   ? QStringLiteral(", the latest")
                         : year == spinButton1_->Min() ? QStringLiteral(", the earliest")
                                                       : QString();
-    if (settled || !end.isEmpty())
+    if (!end.isEmpty())
         notice_->tell(QStringLiteral("year %1").arg(year) + end);
 }
 

@@ -83,7 +83,7 @@ private:
     void buildMonthPanel(const MonthPanelRow& row);
     void buildOtherControls();
     void layOutMonthPanel(const MonthPanelRow& row, TwipScale scale);
-    void tellYear(bool settled);
+    void tellYearEnd();
 
     double scale_ = 1;
     QSize laidOut_;

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "readerkeys.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+#include <chrono>
+#include <deque>
+#include <map>
+#include <memory>
+#include <set>
+
+namespace tavrin {
+namespace {
+
+// How long a key waits for the readers: longer than a reader busy for a
+// moment takes, short enough that a reader that hangs leaves the planner usable.
+constexpr std::chrono::milliseconds kPatience{1500};
+
+// The names AT-SPI gives the keys that type no text, as Qt's bridge sends them.
+QString keyName(const QKeyEvent& key)
+{
+    static const std::map<int, std::pair<const char*, const char*>> names{
+        {Qt::Key_Tab, {"Tab", "Tab"}},
+        {Qt::Key_Backtab, {"Backtab", "Backtab"}},
+        {Qt::Key_Control, {"Control_L", "Control_L"}},
+        {Qt::Key_Left, {"Left", "KP_Left"}},
+        {Qt::Key_Right, {"Right", "KP_Right"}},
+        {Qt::Key_Up, {"Up", "KP_Up"}},
+        {Qt::Key_Down, {"Down", "KP_Down"}},
+        {Qt::Key_Enter, {"Return", "Return"}},
+        {Qt::Key_Return, {"Return", "Return"}},
+        {Qt::Key_Backspace, {"BackSpace", "BackSpace"}},
+        {Qt::Key_Delete, {"Delete", "Delete"}},
+        {Qt::Key_PageUp, {"Page_Up", "KP_Page_Up"}},
+        {Qt::Key_PageDown, {"Page_Down", "KP_Page_Down"}},
+        {Qt::Key_Home, {"Home", "KP_Home"}},
+        {Qt::Key_End, {"End", "KP_End"}},
+        {Qt::Key_Escape, {"Escape", "Escape"}},
+        {Qt::Key_Space, {"space", "space"}},
+        {Qt::Key_CapsLock, {"Caps_Lock", "Caps_Lock"}},
+        {Qt::Key_NumLock, {"Num_Lock", "Num_Lock"}},
+        {Qt::Key_Insert, {"Insert", "Insert"}},
+    };
+    const auto found = names.find(key.key());
+    if (found == names.end())
+        return key.text();
+    return QLatin1String(key.modifiers() & Qt::KeypadModifier ? found->second.second : found->second.first);
+}
+
+// AT-SPI's modifier bits: shift, shift lock, control, alt, meta.
+int modifierBits(const QKeyEvent& key)
+{
+    constexpr unsigned kLockMask = 2; // X11's lock modifier
+    const bool isModifier = key.key() == Qt::Key_Shift || key.key() == Qt::Key_Control
+                            || key.key() == Qt::Key_Alt || key.key() == Qt::Key_Meta;
+    int bits = 0;
+    bits |= (key.modifiers() & Qt::ShiftModifier) && !isModifier ? 1 << 0 : 0;
+    bits |= (key.nativeModifiers() & kLockMask) ? 1 << 1 : 0;
+    bits |= (key.modifiers() & Qt::ControlModifier) && !isModifier ? 1 << 2 : 0;
+    bits |= (key.modifiers() & Qt::AltModifier) && !isModifier ? 1 << 3 : 0;
+    bits |= (key.modifiers() & Qt::MetaModifier) && !isModifier ? 1 << 4 : 0;
+    return bits;
+}
+
+const QString kRegistry = QStringLiteral("org.a11y.atspi.Registry");
+const QString kRegistryPath = QStringLiteral("/org/a11y/atspi/registry");
+
+class ReaderKeys : public QObject
+{
+    Q_OBJECT
+public:
+    // Readers are looked for once the accessibility bus is there.
+    ReaderKeys()
+    {
+        connect(&look_, &QTimer::timeout, this, [this] {
+            if (watchReaders())
+                look_.stop();
+        });
+        look_.start(std::chrono::milliseconds(250));
+    }
+
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        if (!event->spontaneous()) {
+            // Ours, handed on; or one Qt's bridge let through, its filter
+            // first: this one goes first from now on.
+            if (!released_.erase(event))
+                QMetaObject::invokeMethod(
+                    this, [this] { QCoreApplication::instance()->installEventFilter(this); },
+                    Qt::QueuedConnection);
+            return false;
+        }
+        QDBusConnection bus(QStringLiteral("a11y"));
+        if (!QAccessible::isActive() || !bus.isConnected())
+            return false;
+        if (!readersListen_)
+            return false;
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.a11y.atspi.Registry"),
+            QStringLiteral("/org/a11y/atspi/registry/deviceeventcontroller"),
+            QStringLiteral("org.a11y.atspi.DeviceEventController"), QStringLiteral("NotifyListenersSync"));
+        const QString name = keyName(key);
+        QDBusArgument device;
+        device.beginStructure();
+        device << static_cast<uint>(event->type() == QEvent::KeyPress ? 0 : 1)
+               << static_cast<int>(key.nativeVirtualKey()) << static_cast<int>(key.nativeScanCode())
+               << modifierBits(key) << static_cast<int>(QDateTime::currentMSecsSinceEpoch()) << name
+               << !name.isEmpty();
+        device.endStructure();
+        call << QVariant::fromValue(device);
+        waiting_.push_back(
+            {target, std::make_unique<QKeyEvent>(key.type(), key.key(), key.modifiers(), key.nativeScanCode(),
+                                                 key.nativeVirtualKey(), key.nativeModifiers(), key.text(),
+                                                 key.isAutoRepeat(), key.count())});
+        Waiting* waiting = &waiting_.back();
+        auto* watcher =
+            new QDBusPendingCallWatcher(bus.asyncCall(call, static_cast<int>(kPatience.count())), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, waiting, watcher] {
+            const QDBusPendingReply<bool> reply = *watcher;
+            waiting->consumed = reply.isValid() && reply.value();
+            waiting->heard = true;
+            watcher->deleteLater();
+            release();
+        });
+        return true;
+    }
+
+private:
+    // As Qt's bridge does, keys go to the readers while any reader listens
+    // for events.
+    bool watchReaders()
+    {
+        QDBusConnection bus(QStringLiteral("a11y"));
+        if (!QAccessible::isActive() || !bus.isConnected())
+            return false;
+        for (const char* change : {"EventListenerRegistered", "EventListenerDeregistered"})
+            bus.connect(kRegistry, kRegistryPath, kRegistry, QLatin1String(change), this,
+                        SLOT(countReaders()));
+        countReaders();
+        return true;
+    }
+    Q_SLOT void countReaders()
+    {
+        const QDBusMessage ask = QDBusMessage::createMethodCall(kRegistry, kRegistryPath, kRegistry,
+                                                                QStringLiteral("GetRegisteredEvents"));
+        auto* watcher =
+            new QDBusPendingCallWatcher(QDBusConnection(QStringLiteral("a11y")).asyncCall(ask), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+            const QDBusMessage reply = watcher->reply();
+            if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+                const auto listeners = reply.arguments().constFirst().value<QDBusArgument>();
+                listeners.beginArray();
+                readersListen_ = !listeners.atEnd();
+            }
+            // Qt's bridge puts its filter first as readers come: this one goes before it.
+            if (readersListen_)
+                QCoreApplication::instance()->installEventFilter(this);
+            watcher->deleteLater();
+        });
+    }
+
+    struct Waiting
+    {
+        QPointer<QObject> target;
+        std::unique_ptr<QKeyEvent> key;
+        bool heard = false;
+        bool consumed = false; // a reader took the key for itself
+    };
+
+    // Keys go on in the order they came, each once the readers heard it.
+    void release()
+    {
+        while (!waiting_.empty() && waiting_.front().heard) {
+            Waiting& front = waiting_.front();
+            if (front.target && !front.consumed) {
+                released_.insert(front.key.get());
+                QCoreApplication::postEvent(front.target, front.key.release());
+            }
+            waiting_.pop_front();
+        }
+    }
+
+    std::deque<Waiting> waiting_;
+    std::set<const QEvent*> released_;
+    QTimer look_;
+    bool readersListen_ = false;
+};
+
+} // namespace
+
+void installReaderKeys()
+{
+    // Never deleted: keys may wait for the readers until the process ends.
+    static ReaderKeys* const keys = [] {
+        auto* filter = new ReaderKeys;
+        QCoreApplication::instance()->installEventFilter(filter);
+        return filter;
+    }();
+    Q_UNUSED(keys);
+}
+
+} // namespace tavrin
+
+#include "readerkeys.moc"

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace tavrin {
+
+// A screen reader hears every key before the planner acts on it, and cuts
+// short what it is saying at each one. Qt's bridge lets a key through to the
+// planner once the reader has heard it or 100 ms have passed: a reader that
+// is behind then hears a held arrow's keys after the planner has told it
+// where they ended, and the last key cuts that short. Installed, the planner
+// acts on each key once every reader has heard it, or after kPatience.
+// Safe to call often.
+void installReaderKeys();
+
+} // namespace tavrin
