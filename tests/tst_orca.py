@@ -6,7 +6,6 @@ and what real Orca says, read from what the synthesizer starts to speak.
   tst_orca.py TAVRIN [--untimed]  the end-to-end test; untimed for a
                                   sanitizer build, which is slow by design
   tst_orca.py --run CMD        runs CMD in the same setting without Orca
-  tst_orca.py --with-orca CMD  and with Orca listening
 
 Checks that Orca keeps up with a held arrow on the year and in the months
 (the final year or day the last one spoken, within 2 s of the last press, no
@@ -172,7 +171,7 @@ def main(args):
     with tempfile.TemporaryDirectory(prefix='tavrin-orca.') as home:
         try:
             start_setting(home, started, args[0] != '--run')
-            if args[0] in ['--run', '--with-orca']:
+            if args[0] == '--run':
                 return subprocess.run(args[1:]).returncode
             end_to_end(os.path.abspath(args[0]), home, started, '--untimed' not in args)
         finally:
