@@ -42,7 +42,7 @@ public:
         // corner may not move); a frame moved to another screen brings
         // another area.
         if ((watched == window_ && event->type() == QEvent::Move)
-            || (watched == handle_ && event->type() == QEvent::Expose))
+            || (watched == handle_ && event->type() == QEvent::Expose && !wayland_))
             fit();
         if (watched == window_ && event->type() == QEvent::Resize && wayland_) {
             if (window_->windowState() & Qt::WindowMaximized) {
@@ -99,10 +99,10 @@ private:
     }
 
     // The window's own size: the planner's, or as large as the free area
-    // holds with the frame. Once the frame is first known, a window that
-    // the area cannot hold at the planner's own size is centred anew, or on
-    // Wayland, where it cannot be placed, maximized. On X11 a window that
-    // `anew` room left off its screen's free area is put back on it.
+    // holds with the frame. Once the frame is first known, or `anew` room
+    // given, a window that the area cannot hold at the planner's own size is
+    // centred anew, or on Wayland, where it cannot be placed, maximized. On
+    // X11 a frame off the free area, title bar and all, is put back on it.
     void fit(bool anew = false)
     {
         const QScreen* screen = window_->screen();
@@ -148,8 +148,9 @@ private:
         const QRect outer =
             QRect(px.x(at.x()), px.y(at.y()), px.length(own_.width()), px.length(own_.height()))
                 .marginsAdded(edge);
-        if (corner && place
-            && (!window_->isVisible() || !fits(screen.availableGeometry().size()) || !room.contains(outer)))
+        if (corner
+            && ((place && (!window_->isVisible() || !fits(screen.availableGeometry().size())))
+                || !room.contains(outer)))
             window_->setGeometry(QRect(*corner, own_));
     }
 
