@@ -114,9 +114,12 @@ private:
             return fitX11(*screen, anew || framedNow);
         const QSize area = givenOn_ == screen ? given_ : screen->availableGeometry().size();
         own_ = YearView::plannerSize(YearView::scaleToFit(area - frame()));
-        if (framedNow && !fits(area) && !(window_->windowState() & kLarger))
+        if (framedNow && !fits(area) && !(window_->windowState() & kLarger)) {
+            // Qt restores the size the window had when it was maximized:
+            // one that the screen holds, never the planner's own.
+            window_->resize(own_);
             window_->setWindowState(Qt::WindowMaximized);
-        else
+        } else
             keepOwnSize();
     }
 
