@@ -119,8 +119,9 @@ private:
             // one that the screen holds, never the planner's own.
             window_->resize(own_);
             window_->setWindowState(Qt::WindowMaximized);
-        } else
+        } else {
             keepOwnSize();
+        }
     }
 
     // Reckoned in device pixels, so that no rounding of Qt's puts an edge
