@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "normalstate.h"
 
+#include "devicepixels.h"
 #include "yearview.h"
 
 #include <QEvent>
@@ -8,6 +9,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
+#include <optional>
 
 namespace tavrin {
 namespace {
@@ -27,8 +29,7 @@ public:
             window_->setMinimumSize(1, 1);
             window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         }
-        fit();
-        centre();
+        fit(true);
         window_->installEventFilter(this);
     }
 
@@ -37,8 +38,11 @@ public:
         if (watched == window_ && event->type() == QEvent::Show && handle_ != window_->windowHandle())
             watch(window_->windowHandle());
         // The frame becomes known once the window system has framed the
-        // window; a frame moved to another screen brings another area.
-        if (watched == window_ && event->type() == QEvent::Move)
+        // window, which it has by the time the window is first exposed (its
+        // corner may not move); a frame moved to another screen brings
+        // another area.
+        if ((watched == window_ && event->type() == QEvent::Move)
+            || (watched == handle_ && event->type() == QEvent::Expose && !wayland_))
             fit();
         if (watched == window_ && event->type() == QEvent::Resize && wayland_) {
             if (window_->windowState() & Qt::WindowMaximized) {
@@ -48,13 +52,30 @@ public:
             }
             keepOwnSize();
         }
-        if (watched == handle_ && event->type() == QEvent::WindowStateChange)
+        if (watched == handle_ && event->type() == QEvent::WindowStateChange) {
             chosen_ = handle_->windowStates();
+            // Back from the room the window manager gave, the window has its
+            // own size again, where the window manager put it back or not.
+            if (!wayland_)
+                QMetaObject::invokeMethod(
+                    this, [this] { fit(true); }, Qt::QueuedConnection);
+        }
         return false;
     }
 
 private:
     QSize frame() const { return window_->frameGeometry().size() - window_->size(); }
+    // The frame's edges. Back from fullscreen, the window is placed before
+    // the window manager has framed it again, in the frame it had before.
+    QMargins margins()
+    {
+        const QRect outer = window_->frameGeometry(), inner = window_->geometry();
+        const QMargins now(inner.left() - outer.left(), inner.top() - outer.top(),
+                           outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (!now.isNull() && !(window_->windowState() & kLarger))
+            margins_ = now;
+        return margins_;
+    }
 
     // Whether `area` holds the window, frame and all, at the planner's own size.
     bool fits(QSize area) const
@@ -67,51 +88,98 @@ private:
     {
         handle_ = handle;
         handle_->installEventFilter(this);
-        connect(handle_, &QWindow::screenChanged, this, &PlannerFitter::fit);
+        connect(handle_, &QWindow::screenChanged, this, [this] { fit(true); });
         connect(handle_, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
             if (kLarger & state)
                 QMetaObject::invokeMethod(this, &PlannerFitter::forgetRequest, Qt::QueuedConnection);
         });
         // The frame Qt draws on Wayland is made as the window is shown.
-        QMetaObject::invokeMethod(this, &PlannerFitter::fit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { fit(); }, Qt::QueuedConnection);
     }
 
     // The window's own size: the planner's, or as large as the free area
-    // holds with the frame. Once the frame is first known, a window that
-    // the area cannot hold at the planner's own size is centred anew, or on
-    // Wayland, where it cannot be placed, maximized.
-    void fit()
+    // holds with the frame. Once the frame is first known, or `anew` room
+    // given, a window that the area cannot hold at the planner's own size is
+    // centred anew, or on Wayland, where it cannot be placed, maximized. On
+    // X11 a frame off the free area, title bar and all, is put back on it.
+    void fit(bool anew = false)
     {
         const QScreen* screen = window_->screen();
         if (!screen)
             return;
-        const QSize area = givenOn_ == screen ? given_ : screen->availableGeometry().size();
-        own_ = YearView::plannerSize(YearView::scaleToFit(area - frame()));
         const bool framedNow = !framed_ && !frame().isNull();
         framed_ = framed_ || framedNow;
-        if (!wayland_) {
-            window_->setFixedSize(own_);
-            if (framedNow && !fits(area))
-                centre();
-        } else if (framedNow && !fits(area) && !(window_->windowState() & kLarger)) {
+        if (!wayland_)
+            return fitX11(*screen, anew || framedNow);
+        const QSize area = givenOn_ == screen ? given_ : screen->availableGeometry().size();
+        own_ = YearView::plannerSize(YearView::scaleToFit(area - frame()));
+        if (framedNow && !fits(area) && !(window_->windowState() & kLarger)) {
+            // Qt restores the size the window had when it was maximized:
+            // one that the screen holds, never the planner's own.
+            window_->resize(own_);
             window_->setWindowState(Qt::WindowMaximized);
         } else {
             keepOwnSize();
         }
     }
 
-    // Centred on the free area; a window that the area cannot hold has its
-    // frame's corner at the area's corner, so its title bar stays in reach.
-    void centre()
+    // Reckoned in device pixels, so that no rounding of Qt's puts an edge
+    // past the screen's. Maximized or fullscreen, the window takes the room
+    // the window manager gives it, as on Wayland: a size forced on it there
+    // would take it out of that state with the size of the screen.
+    void fitX11(const QScreen& screen, bool place)
     {
-        const QScreen* screen = window_->screen();
-        if (!screen || wayland_)
+        if (window_->windowState() & kLarger) {
+            window_->setMinimumSize(1, 1);
+            window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             return;
-        const QRect free = screen->availableGeometry();
-        QRect outer(QPoint(), own_ + frame());
-        outer.moveCenter(free.center());
-        window_->move(outer.width() <= free.width() && outer.height() <= free.height() ? outer.topLeft()
-                                                                                       : free.topLeft());
+        }
+        const DevicePixels px{screen.devicePixelRatio(), screen.geometry().topLeft()};
+        const QRect room = px.inside(screen.availableGeometry());
+        const QMargins edge = px.atMost(margins());
+        QSize most(px.fitting(room.width() - edge.left() - edge.right()),
+                   px.fitting(room.height() - edge.top() - edge.bottom()));
+        std::optional<QPoint> corner;
+        // Shrunk by a pixel where the device pixels that a logical position
+        // reaches leave the frame no place inside the room.
+        for (; !corner && !most.isEmpty(); most -= QSize(1, 1)) {
+            own_ = YearView::plannerSize(YearView::scaleToFit(most));
+            corner = centred(px, room, edge);
+        }
+        window_->setFixedSize(own_);
+        const QPoint at = window_->geometry().topLeft();
+        const QRect outer =
+            QRect(px.x(at.x()), px.y(at.y()), px.length(own_.width()), px.length(own_.height()))
+                .marginsAdded(edge);
+        if (corner
+            && ((place && (!window_->isVisible() || !fits(screen.availableGeometry().size())))
+                || !room.contains(outer)))
+            window_->setGeometry(QRect(*corner, own_));
+    }
+
+    // The logical corner that puts the window, frame and all, in the middle
+    // of `room` in device pixels, if one does.
+    std::optional<QPoint> centred(const DevicePixels& px, const QRect& room, const QMargins& edge) const
+    {
+        const int fromX = room.left() + edge.left();
+        const int toX = room.right() + 1 - edge.right() - px.length(own_.width());
+        const int fromY = room.top() + edge.top();
+        const int toY = room.bottom() + 1 - edge.bottom() - px.length(own_.height());
+        if (toX < fromX || toY < fromY)
+            return std::nullopt;
+        const auto logicalNear = [&](int device, int origin) {
+            return origin + qFloor((device - origin) / px.ratio);
+        };
+        for (int dy = -1; dy <= 2; ++dy)
+            for (int dx = -1; dx <= 2; ++dx) {
+                const QPoint at(logicalNear((fromX + toX) / 2, px.origin.x()) + dx,
+                                logicalNear((fromY + toY) / 2, px.origin.y()) + dy);
+                if (px.x(at.x()) >= fromX && px.x(at.x()) <= toX && px.y(at.y()) >= fromY
+                    && px.y(at.y()) <= toY)
+                    return at;
+            }
+        return std::nullopt;
     }
 
     // In the normal state the window has its own size: one the compositor
@@ -143,6 +211,7 @@ private:
     YearView* window_;
     const bool wayland_;
     QSize own_;
+    QMargins margins_;
     bool framed_ = false;
     QPointer<QWindow> handle_;
     Qt::WindowStates chosen_;

@@ -35,8 +35,10 @@ private slots:
         // weston's desktop grants every such request; its kiosk keeps every
         // window fullscreen. Restored, the window fits the room the desktop's
         // panels leave, which it learnt maximized.
-        QSize room;
+        QSize room, largest; // the largest frame the window has taken, as it commits it
+        QObject::connect(window.windowHandle(), &QWindow::heightChanged, [&] { largest = largest.expandedTo(window.frameGeometry().size()); });
         for (const Qt::WindowState asked : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            largest = {};
             window.windowHandle()->setWindowStates(asked);
             QTest::qWait(300); // a frame drawn, and weston's answer to it read
             QTRY_COMPARE_WITH_TIMEOUT(tavrin::test::misplaced(window), QString(), tavrin::test::kEventually);
@@ -47,6 +49,7 @@ private slots:
             QTest::qWait(300);
             QTRY_COMPARE_WITH_TIMEOUT(tavrin::test::misplaced(window), QString(), tavrin::test::kEventually);
             QVERIFY(room.expandedTo(window.frameGeometry().size()) == room);
+            QVERIFY(asked != Qt::WindowMaximized || window.screen()->size().expandedTo(largest) == window.screen()->size());
             QTRY_VERIFY_WITH_TIMEOUT(!holds || (window.size() == own && window.panel(1)->pos() == january), tavrin::test::kEventually);
         }
         QCOMPARE(mapped.count(), 0);

@@ -11,6 +11,7 @@
 
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -123,8 +124,9 @@ inline QString daysShown(const YearView& view, int month)
 
 // What is out of place on screen: a day outside the window or under 8
 // pixels high, or the window's frame outside the screen's free area (on
-// Wayland, where a window has no position, larger than it); empty where all
-// is in place.
+// Wayland, where a window has no position, larger than it; on X11 in device
+// pixels, as the X server has them, and with its title bar unless
+// fullscreen); empty where all is in place.
 inline QString misplaced(const YearView& view)
 {
     QString found;
@@ -135,6 +137,19 @@ inline QString misplaced(const YearView& view)
     QRect frame = view.frameGeometry(), area = view.screen()->availableGeometry();
     if (QGuiApplication::platformName() == QLatin1String("wayland"))
         frame.moveTopLeft(area.topLeft());
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QList<int> at; // the client's corner and size, its frame's edges (left, right, top, bottom), the free area
+        const QString id = QString::number(view.winId());
+        for (const QStringList& command :
+             QList<QStringList>{{"xwininfo", "-id", id}, {"xprop", "-id", id, "_NET_FRAME_EXTENTS"}, {"xprop", "-root", "_NET_WORKAREA"}})
+            for (const auto& match :
+                 QRegularExpression("(?:(?:Absolute upper-left [XY]|Width|Height):|[=,]) +(-?\\d+)").globalMatch(run(command[0], command.mid(1))))
+                at << match.captured(1).toInt();
+        if (at.size() < 12 || (!view.isFullScreen() && at[6] == 0))
+            return QStringLiteral("no title bar");
+        frame = QRect(at[0], at[1], at[2], at[3]).adjusted(-at[4], -at[6], at[5], at[7]);
+        area = QRect(at[8], at[9], at[10], at[11]);
+    }
     if (!area.contains(frame))
         QDebug(&found) << "frame" << frame << "outside" << area;
     return found;
