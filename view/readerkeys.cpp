@@ -163,6 +163,7 @@ private:
                 const auto listeners = reply.arguments().constFirst().value<QDBusArgument>();
                 listeners.beginArray();
                 readersListen_ = !listeners.atEnd();
+                listeners.endArray(); // frees the reader that beginArray made
             }
             // Qt's bridge puts its filter first as readers come: this one goes before it.
             if (readersListen_)
