@@ -76,11 +76,15 @@ const QString kRegistryPath = QStringLiteral("/org/a11y/atspi/registry");
 
 class ReaderKeys : public QObject
 {
-    Q_OBJECT
 public:
     // Readers are looked for once the accessibility bus is there.
     ReaderKeys()
     {
+        // The registry's signals start this timer (a slot D-Bus can call
+        // without a meta-object of our own); a burst of them asks once.
+        recount_.setSingleShot(true);
+        recount_.setInterval(0);
+        connect(&recount_, &QTimer::timeout, this, &ReaderKeys::countReaders);
         connect(&look_, &QTimer::timeout, this, [this] {
             if (watchReaders())
                 look_.stop();
@@ -146,12 +150,11 @@ private:
         if (!QAccessible::isActive() || !bus.isConnected())
             return false;
         for (const char* change : {"EventListenerRegistered", "EventListenerDeregistered"})
-            bus.connect(kRegistry, kRegistryPath, kRegistry, QLatin1String(change), this,
-                        SLOT(countReaders()));
+            bus.connect(kRegistry, kRegistryPath, kRegistry, QLatin1String(change), &recount_, SLOT(start()));
         countReaders();
         return true;
     }
-    Q_SLOT void countReaders()
+    void countReaders()
     {
         const QDBusMessage ask = QDBusMessage::createMethodCall(kRegistry, kRegistryPath, kRegistry,
                                                                 QStringLiteral("GetRegisteredEvents"));
@@ -196,6 +199,7 @@ private:
     std::deque<Waiting> waiting_;
     std::set<const QEvent*> released_;
     QTimer look_;
+    QTimer recount_;
     bool readersListen_ = false;
 };
 
@@ -213,5 +217,3 @@ void installReaderKeys()
 }
 
 } // namespace tavrin
-
-#include "readerkeys.moc"
