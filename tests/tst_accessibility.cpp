@@ -3,6 +3,7 @@
 // AT-SPI bridge reads them. Run by tst_orca.py --run: without an
 // accessibility bus Qt hands out no accessibility events at all.
 
+#include "accessibility.h"
 #include "atspicalls.h"
 #include "windowtest.h"
 
