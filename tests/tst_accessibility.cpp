@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers and the keyboard, through Qt's accessible interfaces as its
-// AT-SPI bridge reads them. Run by tst_orca.py --run: without an
+// AT-SPI bridge reads them. Run in session/with-a11y-session: without an
 // accessibility bus Qt hands out no accessibility events at all.
 
 #include "accessibility.h"
