@@ -3,9 +3,9 @@
 
 #include "monthtable.h"
 #include "normalstate.h"
+#include "windowicon.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -27,12 +27,7 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // Every size we draw, so docks and task switchers need not scale a small
-    // one up, up to 256 px for dense screens.
-    QIcon icon;
-    for (const int size : {16, 32, 48, 128, 256})
-        icon.addFile(QStringLiteral(":/tavrin/icons/tavrin-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(plannerIcon());
     fitPlannerToScreen(this);
 
     connect(SpinButton1(), &SpinButton::SpinUp, this, &MainWindow::SpinButton1_SpinUp);

@@ -2,7 +2,7 @@
 // The window: its whole picture against a reference (with the fonts
 // scripts/setup installs, and with a font set that lacks Arial: every day
 // must still fit its cell), start-up on the clock's day, year steps, the "Language error" end,
-// and the real clock.
+// the window's icon and the real clock.
 
 #include "windowtest.h"
 
@@ -112,6 +112,18 @@ private slots:
         QCOMPARE(std::exchange(*planner.ended, 0), 1);
         QCOMPARE(daysShown(view, 2), "1+28"); // 2026
         QCOMPARE(daysShown(view, 3), "none");
+    }
+
+    // The window offers its icon at each size drawn, each its own file's picture, though they are decoded only when asked for.
+    void icon()
+    {
+        Planner planner;
+        QVERIFY(planner.start());
+        const QIcon icon = planner.window->windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {128, 128}, {256, 256}}));
+        for (const int size : {16, 48, 256})
+            QCOMPARE(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     QImage(QStringLiteral(":/tavrin/icons/tavrin-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     // The planner opens on the machine's own date.
