@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers and the keyboard, through Qt's accessible interfaces as its
-// AT-SPI bridge reads them. Run by tst_orca.py --run: without an
+// AT-SPI bridge reads them. Run in session/with-a11y-session: without an
 // accessibility bus Qt hands out no accessibility events at all.
 
+#include "accessibility.h"
 #include "atspicalls.h"
 #include "windowtest.h"
 

@@ -3,9 +3,8 @@
 """The planner as a blind user meets it: the real window, the keyboard alone,
 and what real Orca says, read from what the synthesizer starts to speak.
 
-  tst_orca.py TAVRIN [--untimed]  the end-to-end test; untimed for a
-                                  sanitizer build, which is slow by design
-  tst_orca.py --run CMD        runs CMD in the same setting without Orca
+  with-a11y-session --orca tst_orca.py TAVRIN [--untimed]
+  (untimed for a sanitizer build, which is slow by design)
 
 Checks that Orca keeps up with a held arrow on the year and in the months
 (the final year or day the last one spoken, within 2 s of the last press, no
@@ -13,64 +12,12 @@ event flood), that a move in the months speaks the day it lands on first and no
 other day, a new month by name, the ends of the year, a mark and why a day
 cannot be marked, and a print at the press and on a second press.
 
-The setting is this run's own and goes with it: Xvfb, openbox, a session bus
-and the accessibility bus it starts, speech-dispatcher whose stand-in
-synthesizer writes down when it starts each utterance and then takes a while
-to speak it, so speech cut short by the next is seen as such (audio to ALSA's
-null device), and Orca with its own home."""
-import ctypes, datetime, os, re, shutil, signal, socket, subprocess, sys, tempfile, time
+The session, with Orca and a synthesizer that writes down when it starts
+each utterance, is session/with-a11y-session's."""
+import ctypes, datetime, os, re, signal, socket, subprocess, sys, time
 
-# Each process started here ends with this script, however it ends.
-QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-             preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))  # PR_SET_PDEATHSIG
-# Orca refuses to start while any other Orca of this user runs, even one on
-# another display and bus; this one has its own, so the check is left out.
-# Its log is written line by line, so it can be read as Orca goes.
-ORCA = ("import runpy, sys; sys.argv[0] = 'orca'; main = runpy.run_path('/usr/bin/orca', run_name='launcher')['main'];"
-        " main.__globals__.update(otherOrcas=list, open=lambda path, mode: open(path, mode, buffering=1));"
-        " sys.exit(main())")
-WAIT_FOR_OPENBOX = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'desktop', 'wait-for-openbox')
-NEEDED = ['Xvfb', 'openbox', 'xprop', 'xmessage', 'dbus-daemon', 'dbus-send', 'speech-dispatcher', 'orca', 'xdotool']
-
-
-def start_setting(home, started, orca):
-    env = os.environ
-    for name in ['XDG_CONFIG_HOME', 'XDG_DATA_HOME', 'XDG_CACHE_HOME', 'XDG_RUNTIME_DIR']:
-        os.makedirs(path := os.path.join(home, name.lower()), mode=0o700)
-        env[name] = path
-    read, write = os.pipe()
-    # No reset when the last client leaves: a client connecting meanwhile (openbox) would be turned away.
-    started.append(subprocess.Popen(['Xvfb', '-displayfd', str(write), '-nolisten', 'tcp', '-noreset'], pass_fds=[write],
-                                    **QUIET))
-    os.close(write)
-    display = os.read(read, 16).decode().strip() or sys.exit('Xvfb did not start')
-    started.append(bus := subprocess.Popen(['dbus-daemon', '--session', '--nofork', '--print-address'],
-                                           text=True, **dict(QUIET, stdout=subprocess.PIPE)))
-    env.update(HOME=home, DISPLAY=':' + display, DBUS_SESSION_BUS_ADDRESS=bus.stdout.readline().strip(),
-               GSETTINGS_BACKEND='memory', QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
-               SPEECHD_ADDRESS='unix_socket:' + os.path.join(home, 'speechd.sock'))
-    subprocess.run(['dbus-send', '--session', '--print-reply', '--dest=org.a11y.Bus', '/org/a11y/bus',
-                    'org.a11y.Bus.GetAddress'], check=True, timeout=20, **QUIET)
-    with open(os.path.join(home, 'openbox.log'), 'w') as log:  # read out should openbox never come up
-        started.append(openbox := subprocess.Popen(['openbox'], **dict(QUIET, stdout=log, stderr=log)))
-    if (ready := subprocess.run([WAIT_FOR_OPENBOX, str(openbox.pid)], capture_output=True, text=True)).returncode:
-        sys.exit('%s (exit status %s): %s' % (ready.stdout.strip(), openbox.poll(),
-                                              ' / '.join(open(os.path.join(home, 'openbox.log')).read().split('\n'))))
-    if not orca:
-        return
-    os.makedirs(os.path.join(home, 'speechd', 'modules'))
-    for name, text in [('speechd.conf', 'AudioOutputMethod "alsa"\nAudioALSADevice "null"\nDefaultModule generic\n'
-                        'AddModule "generic" "sd_generic" "generic.conf"\nLanguageDefaultModule "en" "generic"\n'),
-                       # about 14 characters a second: a long phrase takes its real time
-                       ('modules/generic.conf', 'GenericExecuteSynth "d=\\\'$DATA\\\'; echo $(date +%%s.%%N) \\"$d\\" >> %s/said;'
-                        ' sleep $((${#d} / 14)).$((${#d} * 10 / 14 %% 10))"\n' % home
-                        + 'AddVoice "en" "MALE1" "stand-in"\nGenericLanguage "en" "en" "utf-8"\n')]:
-        with open(os.path.join(home, 'speechd', name), 'w') as conf:
-            conf.write(text)
-    started.append(subprocess.Popen(['speech-dispatcher', '-s', '-t', '0', '-C', os.path.join(home, 'speechd'),
-                                     '-S', os.path.join(home, 'speechd.sock')], **QUIET))
-    started.append(subprocess.Popen([sys.executable, '-c', ORCA, '--debug-file=' + os.path.join(home, 'orca.log')],
-                                    **QUIET))
+# The planner ends with this script, however it ends (PR_SET_PDEATHSIG).
+QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
 
 
 class Orca:
@@ -111,7 +58,7 @@ def keys(*names, repeat=1):
 DATE = re.compile(r'\d+ [A-Z][a-z]+ \d+')
 
 
-def end_to_end(tavrin, home, started, timed):
+def end_to_end(tavrin, home, timed):
     # The times given below are what a user must get; they hold on a quiet machine only. With both cores busy
     # (two busy loops), Orca handles a held arrow's presses a second or more late, and each one it handles cuts
     # short what it was saying, the final year and its notice 400 ms after the last step included: then the
@@ -121,11 +68,8 @@ def end_to_end(tavrin, home, started, timed):
     while 'Starting ATSPI registry' not in open(orca.log).read():
         time.sleep(0.1)
     # A print server that takes the connection and never answers, until closed.
-    server = socket.socket(socket.AF_UNIX)
-    server.bind(os.path.join(home, 'never-answers.sock'))
-    server.listen()
-    started.append(subprocess.Popen([tavrin], env=dict(os.environ, CUPS_SERVER=server.getsockname()),
-                                    **dict(QUIET, stderr=None)))
+    server = socket.create_server(os.path.join(home, 'never-answers.sock'), family=socket.AF_UNIX)
+    subprocess.Popen([tavrin], env=dict(os.environ, CUPS_SERVER=server.getsockname()), **QUIET)
     year = datetime.date.today().year
     orca.wait(f'{year}', 60, time.time())
     for key, step in [('Up', 1), ('Down', -1), ('Up', 1)]:
@@ -164,26 +108,5 @@ def end_to_end(tavrin, home, started, timed):
     assert not re.search('FLOOD|DELUGE', open(orca.log).read()), 'Orca was flooded with events'
 
 
-def main(args):
-    if missing := [program for program in NEEDED if not shutil.which(program)]:
-        sys.exit('tst_orca: missing ' + ', '.join(missing) + ' (scripts/setup installs them)')
-    started = []
-    with tempfile.TemporaryDirectory(prefix='tavrin-orca.') as home:
-        try:
-            start_setting(home, started, args[0] != '--run')
-            if args[0] == '--run':
-                return subprocess.run(args[1:]).returncode
-            end_to_end(os.path.abspath(args[0]), home, started, '--untimed' not in args)
-        finally:
-            for process in reversed(started):
-                process.terminate()
-            for process in started:  # what outlives its notice (Orca, a busy speech-dispatcher) is killed
-                try:
-                    process.wait(0 if process.args[0] == sys.executable else 5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
-
-
-if __name__ == '__main__':
-    sys.exit(main(sys.argv[1:]))
+# xdotool and the session are checked for by with-a11y-session --orca.
+end_to_end(os.path.abspath(sys.argv[1]), os.environ['HOME'], '--untimed' not in sys.argv)

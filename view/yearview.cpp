@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "yearview.h"
 
+#include "accessibility.h"
 #include "colours.h"
 #include "fonts.h"
 #include "monthtable.h"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "accessibility.h"
+#include "accessible/dayaccessibles.h"
+#include "accessible/plannerreading.h"
 #include "datemodel.h"
 #include "daykeys.h"
 #include "label.h"

@@ -65,7 +65,7 @@ done
 # A Wayland socket that nobody listens on refuses; a library the xcb plugin
 # needs, replaced by another, leaves the plugin found but unloadable.
 python3 -c 'import socket; socket.socket(socket.AF_UNIX).bind("refusing")'
-ln -s "$(ldconfig -p | grep -m1 -o '/.*/libz\.so\.1$')" libQt6XcbQpa.so.6
+ln -s "$(dpkg -L zlib1g | grep -m1 '/libz\.so\.1$')" libQt6XcbQpa.so.6
 while IFS='|' read -r environment arguments status pattern; do
   said=$(env -i $environment /usr/bin/tavrin $arguments 2>&1) && got=0 || got=$?
   [[ $got == "$status" && $said == $pattern && ($got == 0 || $said != *$'\n'*) ]] \
