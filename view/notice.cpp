@@ -3,7 +3,14 @@
 
 namespace tavrin {
 
-Notice::Notice(QWidget* parent) : QWidget(parent)
+NoticeBar::NoticeBar(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("noticeBar"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+}
+
+Notice::Notice(QWidget* parent) : QWidget(new NoticeBar(parent))
 {
     setObjectName(QStringLiteral("notice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -17,4 +17,14 @@ public:
     void tell(const QString& text);
 };
 
+// What holds the notice: readers meet it as a status bar, whose
+// notifications Orca speaks without announcing "notification" first. Nothing
+// of it is drawn either.
+class NoticeBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit NoticeBar(QWidget* parent);
+};
+
 } // namespace tavrin
