@@ -80,32 +80,39 @@ bool DayKeys::eventFilter(QObject* watched, QEvent* event)
 
 bool DayKeys::dayKey(const QKeyEvent& key)
 {
-    // A move past either end of the year is told, with the year it ends.
+    // A move past either end of the year is told, with the year it ends,
+    // in words true of the day the focus stays on.
     keyTime_ = key.timestamp();
-    const auto tellEnd = [this](const char* end) {
-        notice_->tell(QLatin1String(end) + QString::fromStdString(model_.YearText));
+    const auto tellEnd = [this](const QString& end) {
+        notice_->tell(end + QString::fromStdString(model_.YearText));
     };
     // A held key's presses the planner could not keep up with come as one
     // event, counted: as many moves, as far as the year goes.
     const int times = presses(key);
     switch (key.key()) {
     case Qt::Key_Left:
+        if (!moveBy(-1, times))
+            tellEnd(QStringLiteral("1 January is the first day of "));
+        break;
     case Qt::Key_Up:
-        if (!moveBy(key.key() == Qt::Key_Left ? -1 : -kCellsPerRow, times))
-            tellEnd("1 January is the first day of ");
+        if (!moveBy(-kCellsPerRow, times))
+            tellEnd(QStringLiteral("%1 January is in the first week of ").arg(current_.day));
         break;
     case Qt::Key_Right:
+        if (!moveBy(1, times))
+            tellEnd(QStringLiteral("31 December is the last day of "));
+        break;
     case Qt::Key_Down:
-        if (!moveBy(key.key() == Qt::Key_Right ? 1 : kCellsPerRow, times))
-            tellEnd("31 December is the last day of ");
+        if (!moveBy(kCellsPerRow, times))
+            tellEnd(QStringLiteral("%1 December is in the last week of ").arg(current_.day));
         break;
     case Qt::Key_PageUp:
         if (!moveByMonths(-1, times))
-            tellEnd("January is the first month of ");
+            tellEnd(QStringLiteral("January is the first month of "));
         break;
     case Qt::Key_PageDown:
         if (!moveByMonths(1, times))
-            tellEnd("December is the last month of ");
+            tellEnd(QStringLiteral("December is the last month of "));
         break;
     case Qt::Key_Space:
         if (!key.isAutoRepeat())
