@@ -39,6 +39,23 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
         services_.printer.get(), &PageSink::finished, notice(),
         [notice = notice()](const PrintOutcome& outcome) { reportPrintOutcome(outcome, *notice); },
         Qt::QueuedConnection);
+    stillWaiting_.setInterval(kStillWaiting);
+    connect(&stillWaiting_, &QTimer::timeout, this, [this] {
+        if (services_.printer->pageOnItsWay())
+            notice()->tell(QStringLiteral("Still waiting for the print server"));
+        else
+            stillWaiting_.stop();
+    });
+    // A page that follows another waits afresh from the first one's outcome.
+    connect(
+        services_.printer.get(), &PageSink::finished, this,
+        [this] {
+            if (services_.printer->pageOnItsWay())
+                stillWaiting_.start();
+            else
+                stillWaiting_.stop();
+        },
+        Qt::QueuedConnection);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::focusWindowChanged);
 }
 
@@ -143,6 +160,8 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
         // printer hands it over on its own thread, so the window is back at
         // once whatever the print server does.
         services_.printer->print(*this);
+        if (!queued && services_.printer->pageOnItsWay())
+            stillWaiting_.start();
         notice()->tell(queued ? QStringLiteral("A page is already on its way; this one follows it")
                        : printer.isEmpty() ? QStringLiteral("Printing…")
                                            : QStringLiteral("Printing to %1…").arg(printer));

@@ -6,6 +6,8 @@
 #include "yearview.h"
 
 #include <QPointer>
+#include <QTimer>
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -58,6 +60,10 @@ private:
     bool firstActivationDone_ = false;
     bool ended_ = false;
     QPointer<QWindow> lastFocusWindow_;
+    // While a page is with a print server that has not answered, the user
+    // hears so every kStillWaiting, not only at the bound.
+    QTimer stillWaiting_;
+    static constexpr std::chrono::seconds kStillWaiting{10};
 };
 
 } // namespace tavrin

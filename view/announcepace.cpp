@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "announcepace.h"
 
+#include "readerkeys.h"
+
 #include <utility>
 
 namespace tavrin {
@@ -11,17 +13,30 @@ AnnouncePace::AnnouncePace(QObject* parent, std::function<void()> tell)
     settle_.setSingleShot(true);
     settle_.setInterval(kSettle);
     connect(&settle_, &QTimer::timeout, this, [this] {
+        // Keys pressed but still with the readers are not still: they move on
+        // once heard, and telling a step now would only hold them up further.
+        if (untold_ && keysWithReaders()) {
+            settle_.start();
+            return;
+        }
         if (std::exchange(untold_, false))
             tell_();
     });
 }
 
-void AnnouncePace::stepped()
+void AnnouncePace::stepped(std::optional<std::uint64_t> keyTime)
 {
-    const bool inRun = stepped_.isValid() && !stepped_.hasExpired(kRun.count());
+    const bool inRun = keyTime && keyTime_ ? *keyTime - *keyTime_ <= static_cast<std::uint64_t>(kRun.count())
+                                           : stepped_.isValid() && !stepped_.hasExpired(kRun.count());
+    keyTime_ = keyTime;
     stepped_.start();
     settle_.start();
-    untold_ = inRun && told_.isValid() && !told_.hasExpired(kGap.count());
+    // A step told while the reader already holds later keys is spoken after
+    // them, whole, and holds up the step they end on: within a run it waits
+    // for them, up to kSilence after the last step told.
+    untold_ =
+        inRun && told_.isValid()
+        && (!told_.hasExpired(kGap.count()) || (keysWithReaders() && !told_.hasExpired(kSilence.count())));
     if (untold_)
         return;
     told_.start();

@@ -5,7 +5,9 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace tavrin {
 
@@ -15,22 +17,28 @@ namespace tavrin {
 // step it falls seconds behind, and its late keys cut short the last step
 // told. A step on its own is told at once; within a run (steps kRun apart
 // or closer) one is told every kGap, and the step the keys end on once they
-// have been still for kSettle, unless it was told already.
+// have been still for kSettle (keys the reader holds are not still), unless
+// it was told already. A step made by a
+// key is timed by the key's own time: under load the planner and the reader
+// take the keys late and bunched or spread, but the user's pace is the keys'.
 class AnnouncePace : public QObject
 {
     Q_OBJECT
 public:
     AnnouncePace(QObject* parent, std::function<void()> tell);
 
-    void stepped();
+    // keyTime: the time of the key that made the step, if a key did.
+    void stepped(std::optional<std::uint64_t> keyTime = std::nullopt);
 
     static constexpr std::chrono::milliseconds kRun{150};
     static constexpr std::chrono::milliseconds kGap{1000};
     static constexpr std::chrono::milliseconds kSettle{400};
+    static constexpr std::chrono::milliseconds kSilence{2000};
 
 private:
     std::function<void()> tell_;
     QElapsedTimer stepped_;
+    std::optional<std::uint64_t> keyTime_;
     QElapsedTimer told_;
     QTimer settle_;
     bool untold_ = false;

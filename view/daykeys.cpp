@@ -6,6 +6,7 @@
 #include "monthblock.h"
 #include "notice.h"
 #include "panel.h"
+#include "readerkeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -79,28 +80,39 @@ bool DayKeys::eventFilter(QObject* watched, QEvent* event)
 
 bool DayKeys::dayKey(const QKeyEvent& key)
 {
-    // A move past either end of the year is told, with the year it ends.
-    const auto tellEnd = [this](const char* end) {
-        notice_->tell(QLatin1String(end) + QString::fromStdString(model_.YearText));
+    // A move past either end of the year is told, with the year it ends,
+    // in words true of the day the focus stays on.
+    keyTime_ = key.timestamp();
+    const auto tellEnd = [this](const QString& end) {
+        notice_->tell(end + QString::fromStdString(model_.YearText));
     };
+    // A held key's presses the planner could not keep up with come as one
+    // event, counted: as many moves, as far as the year goes.
+    const int times = presses(key);
     switch (key.key()) {
     case Qt::Key_Left:
+        if (!moveBy(-1, times))
+            tellEnd(QStringLiteral("1 January is the first day of "));
+        break;
     case Qt::Key_Up:
-        if (!moveBy(key.key() == Qt::Key_Left ? -1 : -kCellsPerRow))
-            tellEnd("1 January is the first day of ");
+        if (!moveBy(-kCellsPerRow, times))
+            tellEnd(QStringLiteral("%1 January is in the first week of ").arg(current_.day));
         break;
     case Qt::Key_Right:
+        if (!moveBy(1, times))
+            tellEnd(QStringLiteral("31 December is the last day of "));
+        break;
     case Qt::Key_Down:
-        if (!moveBy(key.key() == Qt::Key_Right ? 1 : kCellsPerRow))
-            tellEnd("31 December is the last day of ");
+        if (!moveBy(kCellsPerRow, times))
+            tellEnd(QStringLiteral("%1 December is in the last week of ").arg(current_.day));
         break;
     case Qt::Key_PageUp:
-        if (!moveByMonths(-1))
-            tellEnd("January is the first month of ");
+        if (!moveByMonths(-1, times))
+            tellEnd(QStringLiteral("January is the first month of "));
         break;
     case Qt::Key_PageDown:
-        if (!moveByMonths(1))
-            tellEnd("December is the last month of ");
+        if (!moveByMonths(1, times))
+            tellEnd(QStringLiteral("December is the last month of "));
         break;
     case Qt::Key_Space:
         if (!key.isAutoRepeat())
@@ -133,27 +145,33 @@ void DayKeys::markOrSayWhyNot()
                                    : QStringLiteral("only January days can be marked"));
 }
 
-bool DayKeys::moveBy(int days)
+bool DayKeys::moveBy(int days, int times)
 {
-    int month = current_.month;
-    int day = current_.day + days;
-    while (day < 1 && month > 1)
-        day += daysDrawn(--month);
-    while (day > daysDrawn(month) && month < 12)
-        day -= daysDrawn(month++);
-    if (day < 1 || day > daysDrawn(month))
-        return false;
-    moveTo(month, day);
-    return true;
+    Day at = current_;
+    int moved = 0;
+    for (; moved < times; ++moved) {
+        int month = at.month;
+        int day = at.day + days;
+        while (day < 1 && month > 1)
+            day += daysDrawn(--month);
+        while (day > daysDrawn(month) && month < 12)
+            day -= daysDrawn(month++);
+        if (day < 1 || day > daysDrawn(month))
+            break;
+        at = {month, day};
+    }
+    if (moved > 0)
+        moveTo(at.month, at.day);
+    return moved == times;
 }
 
-bool DayKeys::moveByMonths(int months)
+bool DayKeys::moveByMonths(int months, int times)
 {
-    const int month = current_.month + months;
-    if (month < 1 || month > 12)
-        return false;
-    moveTo(month, std::min(current_.day, daysDrawn(month)));
-    return true;
+    const int wanted = current_.month + months * times;
+    const int month = std::clamp(wanted, 1, 12);
+    if (month != current_.month)
+        moveTo(month, std::min(current_.day, daysDrawn(month)));
+    return month == wanted;
 }
 
 void DayKeys::place(int month, int day)
@@ -173,7 +191,7 @@ void DayKeys::moveTo(int month, int day)
     const bool focused = focus && months_.monthOf(focus);
     place(month, day);
     if (focused)
-        pace_.stepped();
+        pace_.stepped(keyTime_);
 }
 
 void DayKeys::focusDay(int month, int day)

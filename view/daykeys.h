@@ -4,6 +4,7 @@
 #include "announcepace.h"
 
 #include <QObject>
+#include <cstdint>
 
 class QKeyEvent;
 class QWidget;
@@ -50,8 +51,8 @@ protected:
 
 private:
     bool dayKey(const QKeyEvent& key);
-    bool moveBy(int days);
-    bool moveByMonths(int months);
+    bool moveBy(int days, int times);
+    bool moveByMonths(int months, int times);
     void place(int month, int day);
     void moveTo(int month, int day);
     void tellCurrent();
@@ -71,6 +72,7 @@ private:
     const DateModel& model_;
     Notice* notice_;
     Day current_;
+    std::uint64_t keyTime_ = 0;        // when the key being handled was pressed
     DayCell* framed_ = nullptr;        // the cell that shows the current day
     const DayCell* refused_ = nullptr; // the day a reader was told it cannot mark
     AnnouncePace pace_{this, [this] { tellCurrent(); }};

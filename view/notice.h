@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
+#include <deque>
 
 namespace tavrin {
 
@@ -14,7 +17,28 @@ class Notice : public QWidget
 public:
     explicit Notice(QWidget* parent);
 
+    // Each text is held kHeld before the next replaces it: a reader reads
+    // the name when it comes to the event, and would miss a text replaced at
+    // once (a print's press, by a quick outcome).
     void tell(const QString& text);
+
+    static constexpr std::chrono::milliseconds kHeld{500};
+
+private:
+    void showText(const QString& text);
+
+    QTimer held_;
+    std::deque<QString> waiting_;
+};
+
+// What holds the notice: readers meet it as a status bar, whose
+// notifications Orca speaks without announcing "notification" first. Nothing
+// of it is drawn either.
+class NoticeBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit NoticeBar(QWidget* parent);
 };
 
 } // namespace tavrin

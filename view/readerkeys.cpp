@@ -12,7 +12,9 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
@@ -124,10 +126,11 @@ public:
                << !name.isEmpty();
         device.endStructure();
         call << QVariant::fromValue(device);
-        waiting_.push_back(
-            {target, std::make_unique<QKeyEvent>(key.type(), key.key(), key.modifiers(), key.nativeScanCode(),
-                                                 key.nativeVirtualKey(), key.nativeModifiers(), key.text(),
-                                                 key.isAutoRepeat(), key.count())});
+        auto copy = std::make_unique<QKeyEvent>(key.type(), key.key(), key.modifiers(), key.nativeScanCode(),
+                                                key.nativeVirtualKey(), key.nativeModifiers(), key.text(),
+                                                key.isAutoRepeat(), key.count());
+        copy->setTimestamp(key.timestamp()); // the pace of a run is the keys' own
+        waiting_.push_back({target, std::move(copy)});
         Waiting* waiting = &waiting_.back();
         auto* watcher =
             new QDBusPendingCallWatcher(bus.asyncCall(call, static_cast<int>(kPatience.count())), this);
@@ -140,6 +143,8 @@ public:
         });
         return true;
     }
+
+    bool holdsKeys() const { return !waiting_.empty() || !ready_.empty(); }
 
 private:
     // As Qt's bridge does, keys go to the readers while any reader listens
@@ -183,37 +188,99 @@ private:
         bool consumed = false; // a reader took the key for itself
     };
 
-    // Keys go on in the order they came, each once the readers heard it.
+    // Keys go on in the order they came, each once the readers heard it;
+    // those heard while the planner was busy go on together, after the
+    // readers' other answers already in hand.
     void release()
     {
         while (!waiting_.empty() && waiting_.front().heard) {
             Waiting& front = waiting_.front();
-            if (front.target && !front.consumed) {
-                released_.insert(front.key.get());
-                QCoreApplication::postEvent(front.target, front.key.release());
-            }
+            if (front.target && !front.consumed)
+                ready_.push_back({front.target, std::move(front.key)});
             waiting_.pop_front();
+        }
+        if (!ready_.empty() && !handing_) {
+            handing_ = true;
+            QMetaObject::invokeMethod(this, &ReaderKeys::handOn, Qt::QueuedConnection);
         }
     }
 
+    // A held arrow's presses that came together are one press, counted: a
+    // planner that has fallen behind moves once for them, as far, and so
+    // catches up with the keys rather than redrawing for each.
+    void handOn()
+    {
+        handing_ = false;
+        const auto repeats = [](const Ready& key, const Ready& held, QEvent::Type type) {
+            return key.target == held.target && key.key->type() == type && key.key->key() == held.key->key()
+                   && key.key->modifiers() == held.key->modifiers();
+        };
+        while (!ready_.empty()) {
+            Ready next = std::move(ready_.front());
+            ready_.pop_front();
+            int count = next.key->count();
+            std::uint64_t time = next.key->timestamp();
+            while (next.key->type() == QEvent::KeyPress && kCountedKeys.contains(next.key->key())
+                   && ready_.size() >= 2 && repeats(ready_[0], next, QEvent::KeyRelease)
+                   && repeats(ready_[1], next, QEvent::KeyPress)) {
+                count += ready_[1].key->count();
+                time = ready_[1].key->timestamp();
+                ready_.erase(ready_.begin(), ready_.begin() + 2);
+            }
+            if (count != next.key->count()) {
+                const QKeyEvent& key = *next.key;
+                next.key = std::make_unique<QKeyEvent>(
+                    key.type(), key.key(), key.modifiers(), key.nativeScanCode(), key.nativeVirtualKey(),
+                    key.nativeModifiers(), key.text(), true, static_cast<quint16>(std::min(count, 0x7fff)));
+                next.key->setTimestamp(time);
+            }
+            if (!next.target)
+                continue;
+            released_.insert(next.key.get());
+            QCoreApplication::postEvent(next.target, next.key.release());
+        }
+    }
+
+    struct Ready
+    {
+        QPointer<QObject> target;
+        std::unique_ptr<QKeyEvent> key;
+    };
+    // The keys whose presses may be counted as one: those that step.
+    static inline const std::set<int> kCountedKeys{Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
+                                                   Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+
     std::deque<Waiting> waiting_;
+    std::deque<Ready> ready_;
+    bool handing_ = false;
     std::set<const QEvent*> released_;
     QTimer look_;
     QTimer recount_;
     bool readersListen_ = false;
 };
 
+// The one filter, made on first install.
+ReaderKeys* theReaderKeys = nullptr;
+
 } // namespace
 
 void installReaderKeys()
 {
     // Never deleted: keys may wait for the readers until the process ends.
-    static ReaderKeys* const keys = [] {
-        auto* filter = new ReaderKeys;
-        QCoreApplication::instance()->installEventFilter(filter);
-        return filter;
-    }();
-    Q_UNUSED(keys);
+    if (theReaderKeys)
+        return;
+    theReaderKeys = new ReaderKeys;
+    QCoreApplication::instance()->installEventFilter(theReaderKeys);
+}
+
+int presses(const QKeyEvent& key)
+{
+    return key.isAutoRepeat() ? std::max(1, key.count()) : 1;
+}
+
+bool keysWithReaders()
+{
+    return theReaderKeys && theReaderKeys->holdsKeys();
 }
 
 } // namespace tavrin

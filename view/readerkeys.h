@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QKeyEvent;
+
 namespace tavrin {
 
 // A screen reader hears every key before the planner acts on it, and cuts
@@ -11,5 +13,13 @@ namespace tavrin {
 // acts on each key once every reader has heard it, or after kPatience.
 // Safe to call often.
 void installReaderKeys();
+
+// Whether keys the user pressed are still with the readers, not yet acted on.
+bool keysWithReaders();
+
+// The presses a key event stands for: a held key's presses that came
+// together are handed on as one auto-repeat event, counted. Other counts
+// mean nothing (Qt Test's carry its delay).
+int presses(const QKeyEvent& key);
 
 } // namespace tavrin

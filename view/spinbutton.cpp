@@ -2,10 +2,12 @@
 #include "spinbutton.h"
 
 #include "colours.h"
+#include "readerkeys.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
@@ -85,16 +87,23 @@ void SpinButton::setMax(int max)
 
 void SpinButton::stepUp()
 {
-    value_ = static_cast<int>(std::min<long long>(static_cast<long long>(value_) + smallChange_, max_));
-    stepped();
-    emit SpinUp();
+    stepBy(1);
 }
 
 void SpinButton::stepDown()
 {
-    value_ = static_cast<int>(std::max<long long>(static_cast<long long>(value_) - smallChange_, min_));
+    stepBy(-1);
+}
+
+void SpinButton::stepBy(int steps)
+{
+    const long long value = static_cast<long long>(value_) + static_cast<long long>(steps) * smallChange_;
+    value_ = static_cast<int>(std::clamp<long long>(value, min_, std::max(min_, max_)));
     stepped();
-    emit SpinDown();
+    if (steps > 0)
+        emit SpinUp();
+    else
+        emit SpinDown();
 }
 
 void SpinButton::stepTo(int value)
@@ -110,7 +119,7 @@ void SpinButton::stepTo(int value)
 
 void SpinButton::stepped()
 {
-    pace_.stepped();
+    pace_.stepped(keyTime_);
 }
 
 void SpinButton::announceValue()
@@ -121,19 +130,23 @@ void SpinButton::announceValue()
 
 void SpinButton::keyPressEvent(QKeyEvent* event)
 {
+    keyTime_ = event->timestamp();
+    const auto handled = qScopeGuard([this] { keyTime_.reset(); });
     switch (event->key()) {
+    // A held key's presses the planner could not keep up with come as one
+    // event, counted, and are one step.
     case Qt::Key_Up:
-        stepUp();
+        stepBy(presses(*event));
         break;
     case Qt::Key_Down:
-        stepDown();
+        stepBy(-presses(*event));
         break;
     // As in every spin box: ten at a time, and straight to either end.
     case Qt::Key_PageUp:
-        stepTo(value_ + 10 * smallChange_);
+        stepBy(10 * presses(*event));
         break;
     case Qt::Key_PageDown:
-        stepTo(value_ - 10 * smallChange_);
+        stepBy(-10 * presses(*event));
         break;
     case Qt::Key_Home:
         stepTo(min_);

@@ -3,6 +3,9 @@
 
 #include "announcepace.h"
 
+#include <cstdint>
+#include <optional>
+
 #include <QAbstractButton>
 #include <QWidget>
 
@@ -64,6 +67,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void stepBy(int steps);
     void stepped();
     void announceValue();
 
@@ -75,6 +79,7 @@ private:
     int smallChange_ = 1;
     int delay_ = 50;
     AnnouncePace pace_;
+    std::optional<std::uint64_t> keyTime_; // the key being handled, while it is
 };
 
 } // namespace tavrin

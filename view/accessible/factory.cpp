@@ -31,6 +31,8 @@ QAccessibleInterface* viewAccessible(const QString&, QObject* object)
     }
     if (auto* notice = qobject_cast<Notice*>(object))
         return new QAccessibleWidget(notice, QAccessible::Notification);
+    if (auto* bar = qobject_cast<NoticeBar*>(object))
+        return new QAccessibleWidget(bar, QAccessible::StatusBar);
     if (auto* button = qobject_cast<PushButton*>(object))
         return new PushButtonAccessible(button);
     if (auto* spin = qobject_cast<SpinButton*>(object))
