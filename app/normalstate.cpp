@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <optional>
 
 namespace tavrin {
@@ -42,7 +43,9 @@ public:
         // corner may not move); a frame moved to another screen brings
         // another area.
         if ((watched == window_ && event->type() == QEvent::Move)
-            || (watched == handle_ && event->type() == QEvent::Expose && !wayland_))
+            || (!wayland_
+                && ((watched == handle_ && event->type() == QEvent::Expose)
+                    || (watched == window_ && event->type() == QEvent::Resize))))
             fit();
         if (watched == window_ && event->type() == QEvent::Resize && wayland_) {
             if (window_->windowState() & Qt::WindowMaximized) {
@@ -56,6 +59,7 @@ public:
             chosen_ = handle_->windowStates();
             // Back from the room the window manager gave, the window has its
             // own size again, where the window manager put it back or not.
+            settled_ = Placement{};
             if (!wayland_)
                 QMetaObject::invokeMethod(
                     this, [this] { fit(true); }, Qt::QueuedConnection);
@@ -67,13 +71,18 @@ private:
     QSize frame() const { return window_->frameGeometry().size() - window_->size(); }
     // The frame's edges. Back from fullscreen, the window is placed before
     // the window manager has framed it again, in the frame it had before.
+    // Each edge is the widest seen on this screen: openbox adds a resize
+    // handle while the window may be resized and drops it at its next
+    // move, and a size that followed it would change at the user's move.
     QMargins margins()
     {
         const QRect outer = window_->frameGeometry(), inner = window_->geometry();
         const QMargins now(inner.left() - outer.left(), inner.top() - outer.top(),
                            outer.right() - inner.right(), outer.bottom() - inner.bottom());
         if (!now.isNull() && !(window_->windowState() & kLarger))
-            margins_ = now;
+            margins_ =
+                QMargins(std::max(now.left(), margins_.left()), std::max(now.top(), margins_.top()),
+                         std::max(now.right(), margins_.right()), std::max(now.bottom(), margins_.bottom()));
         return margins_;
     }
 
@@ -88,7 +97,10 @@ private:
     {
         handle_ = handle;
         handle_->installEventFilter(this);
-        connect(handle_, &QWindow::screenChanged, this, [this] { fit(true); });
+        connect(handle_, &QWindow::screenChanged, this, [this] {
+            margins_ = {};
+            fit(true);
+        });
         connect(handle_, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
             if (kLarger & state)
                 QMetaObject::invokeMethod(this, &PlannerFitter::forgetRequest, Qt::QueuedConnection);
@@ -152,10 +164,21 @@ private:
         const QRect outer =
             QRect(px.x(at.x()), px.y(at.y()), px.length(own_.width()), px.length(own_.height()))
                 .marginsAdded(edge);
+        // A user's move, which stands even off the screen or across to
+        // another, changes the corner alone (openbox may drop the resize
+        // handle from the frame meanwhile); the window manager's own
+        // placements (framing, leaving fullscreen or maximized) change more.
+        // Openbox sends their parts in no fixed order, and the frame's
+        // extents after the last of them, which Qt reads only at the next
+        // (the user's first move): so each part is checked as it comes, in
+        // the frame the window had.
+        const Placement now{window_->windowState(), edge.top()};
         if (corner
             && ((place && (!window_->isVisible() || !fits(screen.availableGeometry().size())))
-                || !room.contains(outer)))
+                || (now != settled_ && !room.contains(outer))))
             window_->setGeometry(QRect(*corner, own_));
+        else if (room.contains(outer))
+            settled_ = now;
     }
 
     // The logical corner that puts the window, frame and all, in the middle
@@ -208,8 +231,18 @@ private:
         }
     }
 
+    // What the window manager decides of a window in the normal state, but
+    // where it is: its state and title bar (in device pixels).
+    struct Placement
+    {
+        Qt::WindowStates state;
+        int titleBar = -1;
+        bool operator==(const Placement&) const = default;
+    };
+
     YearView* window_;
     const bool wayland_;
+    Placement settled_;
     QSize own_;
     QMargins margins_;
     bool framed_ = false;

@@ -12,9 +12,10 @@ class YearView;
 // the window is made smaller, in proportion, and the planner is laid out to
 // fill it: at start-up, again once the window manager has framed it (the
 // frame is then known, and the window is centred anew), and on another
-// screen. On X11 the window has a fixed size, reckoned in device pixels, and
-// its frame is kept on the free area; made fullscreen or maximized by the
-// window manager, it takes the size it is given until it leaves that state.
+// screen. On X11 the window has a fixed size, reckoned in device pixels; a
+// frame the window manager places off the free area is put back on it, one
+// the user moves there stays; made fullscreen or maximized by the window
+// manager, it takes the size it is given until it leaves that state.
 //
 // On Wayland Qt draws the title bar itself and offers maximize whatever the
 // window's flags, and a compositor may put the window into the maximized or

@@ -87,6 +87,24 @@ private slots:
                 QTRY_COMPARE_WITH_TIMEOUT(planner.window->isFullScreen() != asked.startsWith("add") ? "not answered" : test::misplaced(*planner.window),
                                           QString(), test::kEventually);
         }
+        // A user's move stands, even partly off the screen. Each move is
+        // followed by a request whose answer shows, and waited for until the
+        // window sees where X has it: so the second follows every answer to
+        // the requests before, and a window put back after it would be seen.
+        const QString id = QString::number(planner.window->winId());
+        const auto corner = [&id](const QStringList& frame) {
+            const QString info = test::run("xwininfo", frame + QStringList{"-id", id});
+            return QPoint(info.section("upper-left X:", 1).section('\n', 0, 0).toInt(), info.section("upper-left Y:", 1).section('\n', 0, 0).toInt());
+        };
+        for (const QString to : {"0,-40,10,-1,-1", "0,-30,20,-1,-1"}) {
+            test::run("wmctrl", {"-i", "-r", id, "-e", to});
+            const bool above = test::run("xprop", {"-id", id, "_NET_WM_STATE"}).contains("ABOVE");
+            test::run("wmctrl", {"-i", "-r", id, "-b", "toggle,above"});
+            QTRY_VERIFY_WITH_TIMEOUT(test::run("xprop", {"-id", id, "_NET_WM_STATE"}).contains("ABOVE") != above
+                                         && planner.window->geometry().topLeft() == corner({}) / planner.window->devicePixelRatio(),
+                                     test::kEventually);
+        }
+        QCOMPARE(corner({"-frame"}), QPoint(-30, 20));
     }
 };
 
