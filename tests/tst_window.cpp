@@ -126,6 +126,20 @@ private slots:
                      QImage(QStringLiteral(":/tavrin/icons/tavrin-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
+    // Texts told while one is held: only the newest follows it, so a key held
+    // at the year's end leaves the reader nothing queued once it is still.
+    void noticeBacklog()
+    {
+        Planner planner;
+        QVERIFY(planner.start());
+        Notice& notice = *planner.window->notice();
+        for (const char* text : {"first", "second", "third", "last"})
+            notice.tell(QLatin1String(text));
+        QCOMPARE(notice.accessibleName(), QStringLiteral("first"));
+        QTRY_VERIFY(notice.accessibleName() != QStringLiteral("first"));
+        QCOMPARE(notice.accessibleName(), QStringLiteral("last"));
+    }
+
     // The planner opens on the machine's own date.
     void realClock()
     {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "notice.h"
 
+#include <utility>
+
 namespace tavrin {
 
 NoticeBar::NoticeBar(QWidget* parent) : QWidget(parent)
@@ -19,18 +21,18 @@ Notice::Notice(QWidget* parent) : QWidget(new NoticeBar(parent))
     held_.setSingleShot(true);
     held_.setInterval(kHeld);
     connect(&held_, &QTimer::timeout, this, [this] {
-        if (waiting_.empty())
-            return;
-        const QString next = waiting_.front();
-        waiting_.pop_front();
-        showText(next);
+        if (waiting_)
+            showText(*std::exchange(waiting_, std::nullopt));
     });
 }
 
 void Notice::tell(const QString& text)
 {
+    // Only the newest waits: a held key at the year's end tells the same
+    // thing at every press, and a queue of them would keep the reader busy
+    // long after the keys are still.
     if (held_.isActive())
-        waiting_.push_back(text);
+        waiting_ = text;
     else
         showText(text);
 }

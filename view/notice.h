@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
-#include <deque>
+#include <optional>
 
 namespace tavrin {
 
@@ -19,7 +19,8 @@ public:
 
     // Each text is held kHeld before the next replaces it: a reader reads
     // the name when it comes to the event, and would miss a text replaced at
-    // once (a print's press, by a quick outcome).
+    // once (a print's press, by a quick outcome). Of the texts told meanwhile,
+    // the newest follows.
     void tell(const QString& text);
 
     static constexpr std::chrono::milliseconds kHeld{500};
@@ -28,7 +29,7 @@ private:
     void showText(const QString& text);
 
     QTimer held_;
-    std::deque<QString> waiting_;
+    std::optional<QString> waiting_;
 };
 
 // What holds the notice: readers meet it as a status bar, whose
