@@ -81,7 +81,7 @@ DISPLAY=:0 LD_LIBRARY_PATH=$PWD||1|tavrin: the Qt platform plugin "xcb" is insta
 EOF
 # Without -noreset the server resets each time the polling xprop leaves, and
 # turns the planner away should it connect just then.
-timeout 120 xvfb-run -a -n 300 -s -noreset bash -c 'QT_QPA_PLATFORM=xcb tavrin 2>/dev/null & trap "kill $!" EXIT
+timeout 120 "$src/tests/session/with-xvfb" -s -noreset bash -c 'QT_QPA_PLATFORM=xcb tavrin 2>/dev/null & trap "kill $!" EXIT
   until xprop -len 1000000 -name Tavrin WM_CLASS _NET_WM_ICON >window 2>&1 && grep -q "Icon (" window; do
     sleep 0.1
   done' || fail "no window with an icon came up"
