@@ -206,17 +206,13 @@ private:
     }
 
     // In the normal state the window has its own size: one the compositor
-    // offers there (a drag on the frame) is answered with it.
+    // offers there (a drag on the frame), or Qt restores (the size the window
+    // had before it was maximized, before it knew the room), is answered
+    // with it at once, before a frame of that size is painted and committed.
     void keepOwnSize()
     {
         if (wayland_ && !(window_->windowState() & kLarger) && window_->size() != own_)
-            QMetaObject::invokeMethod(
-                window_,
-                [this] {
-                    if (!(window_->windowState() & kLarger))
-                        window_->resize(own_);
-                },
-                Qt::QueuedConnection);
+            window_->resize(own_);
     }
 
     // A request made in this process changes the state Qt records before the
