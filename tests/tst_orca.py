@@ -15,46 +15,10 @@ cannot be marked, and a print at the press and on a second press.
 The session, with Orca and a synthesizer that writes down when it starts
 each utterance, is session/with-a11y-session's."""
 import ctypes, datetime, os, re, signal, socket, subprocess, sys, time
+from orcaspeech import Orca, keys
 
 # The planner ends with this script, however it ends (PR_SET_PDEATHSIG).
 QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
-
-
-class Orca:
-    """What the synthesizer started to speak since the last mark(), with when."""
-    def __init__(self, home):
-        self.log, self.said_file, self.seen = os.path.join(home, 'orca.log'), os.path.join(home, 'said'), 0
-        open(self.said_file, 'a').close()  # the synthesizer appends to it
-
-    def mark(self):
-        self.seen = os.path.getsize(self.said_file)
-        return time.time()
-
-    def wait(self, words, seconds, since):
-        """Seconds from `since` to the start of the first utterance with `words`."""
-        while not (said := [(at, text) for at, text in self.said() if words in text]):
-            if time.time() - since > seconds:  # what Orca last asked for shows what was cut short
-                asked = re.findall(r"SPEECH OUTPUT: '(.*?)'\{", open(self.log).read())[-3:]
-                raise AssertionError(f'Orca did not say "{words}" in {seconds} s: {self.said()[-6:]}; it asked for {asked}')
-            time.sleep(0.02)
-        return said[0][0] - since
-
-    def said(self):
-        """(start, text) of each utterance, key echo left out."""
-        with open(self.said_file, errors='replace') as said:
-            text = (said.seek(self.seen), said.read())[1]  # an utterance may hold line breaks
-        return [(float(at), words.strip()) for at, words in re.findall(UTTERANCE, text, re.M)
-                if words.strip().lower() not in ECHO]
-
-
-UTTERANCE = r'^(\d+\.\d+) (.*(?:\n(?!\d+\.\d+ ).*)*)'
-ECHO = {'up', 'down', 'left', 'right', 'tab', 'space', 'page up', 'page down', 'left shift', 'shift'}
-
-
-def keys(*names, repeat=1):
-    subprocess.run(['xdotool', 'key', '--repeat', str(repeat), '--delay', '33', *names], check=True)
-
-
 DATE = re.compile(r'\d+ [A-Z][a-z]+ \d+')
 
 
