@@ -63,11 +63,13 @@ done
 # open one line naming the cause, no abort or core. Each row: the
 # environment, the arguments, the exit status and what is said (a pattern).
 # A Wayland socket that nobody listens on refuses; a library the xcb plugin
-# needs, replaced by another, leaves the plugin found but unloadable.
+# needs, replaced by another, leaves the plugin found but unloadable. Every
+# user has a HOME: without one, fontconfig has no cache it may write, where
+# the system's is out of date, and says so.
 python3 -c 'import socket; socket.socket(socket.AF_UNIX).bind("refusing")'
 ln -s "$(dpkg -L zlib1g | grep -m1 '/libz\.so\.1$')" libQt6XcbQpa.so.6
 while IFS='|' read -r environment arguments status pattern; do
-  said=$(env -i $environment /usr/bin/tavrin $arguments 2>&1) && got=0 || got=$?
+  said=$(env -i HOME="$scratch" $environment /usr/bin/tavrin $arguments 2>&1) && got=0 || got=$?
   [[ $got == "$status" && $said == $pattern && ($got == 0 || $said != *$'\n'*) ]] \
     || fail "tavrin $arguments with ${environment:-no display}: status $got, said: $said"
 done <<EOF
