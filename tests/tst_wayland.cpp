@@ -86,24 +86,22 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window, tavrin::test::kEventually));
         window.windowHandle()->setWindowStates(Qt::WindowMaximized);
-        QTRY_VERIFY_WITH_TIMEOUT(window.windowHandle()->windowStates() == Qt::WindowMaximized
-                                     && window.frameGeometry().width() == window.screen()->size().width(),
+        const QSize screen = window.screen()->size();
+        QTRY_VERIFY_WITH_TIMEOUT(window.windowHandle()->windowStates() == Qt::WindowMaximized && window.frameGeometry().width() == screen.width(),
                                  tavrin::test::kEventually);
-        const QPoint corner(0, window.screen()->size().height() - window.frameGeometry().height()),
+        const QPoint corner(0, screen.height() - window.frameGeometry().height()),
             inner = corner + window.geometry().topLeft() - window.frameGeometry().topLeft();
-        const auto click = [](QPoint at, const QString& times) {
-            tavrin::test::run("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "--repeat", times, "--delay", "80", "1"});
+        const auto click = [&](int x, int y, const char* times) {
+            tavrin::test::run("xdotool", {"mousemove", QString::number(x), QString::number(y), "click", "--repeat", times, "--delay", "80", "1"});
         };
-        QList<Qt::WindowState> left; // the states other than maximized taken; weston may repeat maximized at a move
-        QObject::connect(window.windowHandle(), &QWindow::windowStateChanged, [&left](Qt::WindowState state) {
-            if (state != Qt::WindowMaximized)
-                left << state;
-        });
-        click(corner + QPoint(window.width() / 2, (inner.y() - corner.y()) / 2), "2");
-        click(inner + window.Txt(1).at(20)->mapTo(&window, window.Txt(1).at(20)->rect().center()), "1"); // after the double-click
+        QList<Qt::WindowState> states; // weston may repeat maximized at a move
+        QObject::connect(window.windowHandle(), &QWindow::windowStateChanged, [&states](Qt::WindowState state) { states << state; });
+        click(screen.width() / 2, (corner.y() + inner.y()) / 2, "2");
+        const QPoint day = inner + window.Txt(1).at(20)->mapTo(&window, window.Txt(1).at(20)->rect().center());
+        click(day.x(), day.y(), "1"); // read after the double-click
         QTRY_COMPARE_WITH_TIMEOUT(tavrin::fromQColor(tavrin::backColor(window.Txt(1).at(20))), tavrin::kRed, tavrin::test::kEventually);
-        QCOMPARE(left, QList<Qt::WindowState>());
-        click(corner + QPoint(window.frameGeometry().width() - 40, (inner.y() - corner.y()) / 2), "1");
+        QCOMPARE(states.count(Qt::WindowMaximized), states.size());
+        click(screen.width() - 40, (corner.y() + inner.y()) / 2, "1");
         QTRY_COMPARE_WITH_TIMEOUT(window.windowHandle()->windowStates(), Qt::WindowNoState, tavrin::test::kEventually);
         QTRY_COMPARE_WITH_TIMEOUT(window.size(), tavrin::YearView::plannerSize(1), tavrin::test::kEventually);
     }
