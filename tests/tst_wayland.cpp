@@ -73,6 +73,38 @@ private slots:
         QCOMPARE(window.dayAccessibles().at(2, window.months().grid(2).firstSlot() + 1), day);
         QCOMPARE(day->rect(), QRect(window.dayCell(2, 2)->mapToGlobal(QPoint()), window.dayCell(2, 2)->size()));
     }
+
+    // Qt's title bar under a real pointer: weston's X11 output in an X server
+    // whose pointer xdotool moves. Maximized, the window lies below the
+    // panel, where a double-click on its title bar leaves it, and its
+    // maximize button, where Qt 6.4's decoration draws it, restores it.
+    void titleBar()
+    {
+        if (QGuiApplication::primaryScreen()->name() == QLatin1String("headless"))
+            QSKIP("no pointer on weston's headless output");
+        tavrin::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window, tavrin::test::kEventually));
+        window.windowHandle()->setWindowStates(Qt::WindowMaximized);
+        const QSize screen = window.screen()->size();
+        QTRY_VERIFY_WITH_TIMEOUT(window.windowHandle()->windowStates() == Qt::WindowMaximized && window.frameGeometry().width() == screen.width(),
+                                 tavrin::test::kEventually);
+        const QPoint corner(0, screen.height() - window.frameGeometry().height()),
+            inner = corner + window.geometry().topLeft() - window.frameGeometry().topLeft();
+        const auto click = [&](int x, int y, const char* times) {
+            tavrin::test::run("xdotool", {"mousemove", QString::number(x), QString::number(y), "click", "--repeat", times, "--delay", "80", "1"});
+        };
+        QList<Qt::WindowState> states; // weston may repeat maximized at a move
+        QObject::connect(window.windowHandle(), &QWindow::windowStateChanged, [&states](Qt::WindowState state) { states << state; });
+        click(screen.width() / 2, (corner.y() + inner.y()) / 2, "2");
+        const QPoint day = inner + window.Txt(1).at(20)->mapTo(&window, window.Txt(1).at(20)->rect().center());
+        click(day.x(), day.y(), "1"); // read after the double-click
+        QTRY_COMPARE_WITH_TIMEOUT(tavrin::fromQColor(tavrin::backColor(window.Txt(1).at(20))), tavrin::kRed, tavrin::test::kEventually);
+        QCOMPARE(states.count(Qt::WindowMaximized), states.size());
+        click(screen.width() - 40, (corner.y() + inner.y()) / 2, "1");
+        QTRY_COMPARE_WITH_TIMEOUT(window.windowHandle()->windowStates(), Qt::WindowNoState, tavrin::test::kEventually);
+        QTRY_COMPARE_WITH_TIMEOUT(window.size(), tavrin::YearView::plannerSize(1), tavrin::test::kEventually);
+    }
 };
 
 QTEST_MAIN(TestWayland)
