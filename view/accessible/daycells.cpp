@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible/daycells.h"
 
+#include "accessible/dayaccessibles.h"
 #include "accessible/plannerreading.h"
 #include "daycell.h"
 #include "monthblock.h"
@@ -26,19 +27,42 @@ void* DayAccessible::interface_cast(QAccessible::InterfaceType type)
         return static_cast<QAccessibleTableCellInterface*>(this);
     if (type == QAccessible::ActionInterface)
         return static_cast<QAccessibleActionInterface*>(this);
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
     return nullptr;
 }
 
 QString DayAccessible::text(QAccessible::Text type) const
 {
+    // Qt 6.4's bridge passes no checkable state on, so a day that can be
+    // marked says so in its description, which Orca speaks after the name,
+    // in Where am I as on a move.
+    if (type == QAccessible::Description)
+        return markable() ? QStringLiteral("can be marked") : QString();
     if (type != QAccessible::Name || !shown())
         return {};
     return cell()->dayName() + (cell()->isMarked() ? QStringLiteral(", marked") : QString());
 }
 
+QAccessibleInterface* DayAccessible::parent() const
+{
+    return reading_->dayAccessibles().daysOf(month_);
+}
+
 QRect DayAccessible::rect() const
 {
     return {cell()->mapToGlobal(QPoint()), cell()->size()};
+}
+
+QString DayAccessible::lineText() const
+{
+    return shown() ? cell()->text() : QString();
+}
+
+QRect DayAccessible::characterRect(int offset) const
+{
+    const QRect rect = shown() ? cell()->characterRect(offset) : QRect();
+    return rect.isNull() ? rect : rect.translated(cell()->mapToGlobal(QPoint()));
 }
 
 QAccessible::State DayAccessible::state() const
@@ -102,6 +126,50 @@ bool DayAccessible::shown() const
 bool DayAccessible::markable() const
 {
     return cell()->isMarkable() && shown() && !cell()->isMarked();
+}
+
+QWindow* MonthDaysAccessible::window() const
+{
+    return window_->window()->windowHandle();
+}
+
+QAccessibleInterface* MonthDaysAccessible::parent() const
+{
+    return QAccessible::queryAccessibleInterface(reading_->months().panel(month_));
+}
+
+QAccessibleInterface* MonthDaysAccessible::child(int index) const
+{
+    const int slot = reading_->months().grid(month_).slotOfDay(index + 1);
+    return slot < 0 ? nullptr : reading_->dayAccessibles().at(month_, slot);
+}
+
+QAccessibleInterface* MonthDaysAccessible::childAt(int x, int y) const
+{
+    for (int day = 0; day < childCount(); ++day)
+        if (child(day)->rect().contains(x, y))
+            return child(day);
+    return nullptr;
+}
+
+int MonthDaysAccessible::childCount() const
+{
+    return reading_->months().grid(month_).days();
+}
+
+int MonthDaysAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    const auto* day = dynamic_cast<const DayAccessible*>(child);
+    return day && day->month() == month_ ? reading_->months().grid(month_).dayAt(day->slot()) - 1 : -1;
+}
+
+// The cells the days are drawn in.
+QRect MonthDaysAccessible::rect() const
+{
+    QRect rect;
+    for (int day = 0; day < childCount(); ++day)
+        rect |= child(day)->rect();
+    return rect;
 }
 
 void* NoDayAccessible::interface_cast(QAccessible::InterfaceType type)

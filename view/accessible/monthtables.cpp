@@ -2,7 +2,6 @@
 #include "accessible/monthtables.h"
 
 #include "accessible/dayaccessibles.h"
-#include "accessible/daycells.h"
 #include "accessible/plannerreading.h"
 #include "daycell.h"
 #include "monthblock.h"
@@ -33,26 +32,26 @@ QAccessible::State MonthAccessible::state() const
 
 QAccessibleInterface* MonthAccessible::child(int index) const
 {
-    if (index >= kCellsPerMonth && index < kCellsPerMonth + kMonthTexts)
-        return QAccessible::queryAccessibleInterface(reading_->WDay().at(textIndex(index - kCellsPerMonth)));
-    return index >= 0 && index < kCellsPerMonth ? reading_->dayAccessibles().at(month_, index) : nullptr;
+    if (index >= 1 && index <= kMonthTexts)
+        return QAccessible::queryAccessibleInterface(reading_->WDay().at(textIndex(index - 1)));
+    return index == 0 ? reading_->dayAccessibles().daysOf(month_) : nullptr;
 }
 
 int MonthAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    if (const auto* day = dynamic_cast<const DayAccessible*>(child))
-        return day->month() == month_ ? day->slot() : -1;
+    if (child && child == reading_->dayAccessibles().daysOf(month_))
+        return 0;
     for (int text = 0; text < kMonthTexts; ++text)
         if (child && child->object() == reading_->WDay().at(textIndex(text)))
-            return kCellsPerMonth + text;
+            return 1 + text;
     return -1;
 }
 
 QAccessibleInterface* MonthAccessible::childAt(int x, int y) const
 {
-    for (int slot = 0; slot < kCellsPerMonth; ++slot)
-        if (child(slot)->rect().contains(x, y))
-            return child(slot);
+    for (int index = 0; index < childCount(); ++index)
+        if (child(index)->rect().contains(x, y))
+            return child(index);
     return nullptr;
 }
 
@@ -60,7 +59,7 @@ QAccessibleInterface* MonthAccessible::focusChild() const
 {
     for (int slot = 0; slot < kCellsPerMonth; ++slot)
         if (reading_->months().cellAt(month_, slot)->hasKeyboardFocus())
-            return child(slot);
+            return reading_->dayAccessibles().at(month_, slot);
     return nullptr;
 }
 

@@ -22,10 +22,11 @@ public:
     QString text(QAccessible::Text type) const override;
     QAccessible::State state() const override;
 
-    // Its days, then its title and weekday headers: where a reader reviewing
-    // the screen finds them, and not among the window's own children, which
-    // a reader counts at every move of the focus.
-    int childCount() const override { return kCellsPerMonth + kMonthTexts; }
+    // Its days drawn, held together, then its title and weekday headers:
+    // where a reader reviewing the screen finds them, and not among the
+    // window's own children, which a reader counts at every move of the focus.
+    // The blank slots are cells of the table only.
+    int childCount() const override { return 1 + kMonthTexts; }
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
