@@ -24,8 +24,6 @@ public:
 
     // The day in a month's grid slot (row-major, 0 to 41).
     QAccessibleInterface* at(int month, int slot);
-    // The month's child that holds its days drawn.
-    QAccessibleInterface* daysOf(int month);
     // Retires every day handed out so far; readers get new ones when they ask.
     void renew();
 
@@ -34,8 +32,6 @@ public:
     void tellRenamed(int month, int slot);
 
 private:
-    // What is kept under `key`, made by `make` the first time it is asked for.
-    template <class Make> QAccessibleInterface* kept(int key, Make make);
     void tell(int month, int slot, QAccessible::Event type);
 
     QPointer<QWidget> window_;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessible/daycells.h"
 
-#include "accessible/dayaccessibles.h"
 #include "accessible/plannerreading.h"
 #include "daycell.h"
 #include "monthblock.h"
@@ -46,7 +45,7 @@ QString DayAccessible::text(QAccessible::Text type) const
 
 QAccessibleInterface* DayAccessible::parent() const
 {
-    return reading_->dayAccessibles().daysOf(month_);
+    return table()->child(0);
 }
 
 QRect DayAccessible::rect() const
@@ -126,50 +125,6 @@ bool DayAccessible::shown() const
 bool DayAccessible::markable() const
 {
     return cell()->isMarkable() && shown() && !cell()->isMarked();
-}
-
-QWindow* MonthDaysAccessible::window() const
-{
-    return window_->window()->windowHandle();
-}
-
-QAccessibleInterface* MonthDaysAccessible::parent() const
-{
-    return QAccessible::queryAccessibleInterface(reading_->months().panel(month_));
-}
-
-QAccessibleInterface* MonthDaysAccessible::child(int index) const
-{
-    const int slot = reading_->months().grid(month_).slotOfDay(index + 1);
-    return slot < 0 ? nullptr : reading_->dayAccessibles().at(month_, slot);
-}
-
-QAccessibleInterface* MonthDaysAccessible::childAt(int x, int y) const
-{
-    for (int day = 0; day < childCount(); ++day)
-        if (child(day)->rect().contains(x, y))
-            return child(day);
-    return nullptr;
-}
-
-int MonthDaysAccessible::childCount() const
-{
-    return reading_->months().grid(month_).days();
-}
-
-int MonthDaysAccessible::indexOfChild(const QAccessibleInterface* child) const
-{
-    const auto* day = dynamic_cast<const DayAccessible*>(child);
-    return day && day->month() == month_ ? reading_->months().grid(month_).dayAt(day->slot()) - 1 : -1;
-}
-
-// The cells the days are drawn in.
-QRect MonthDaysAccessible::rect() const
-{
-    QRect rect;
-    for (int day = 0; day < childCount(); ++day)
-        rect |= child(day)->rect();
-    return rect;
 }
 
 void* NoDayAccessible::interface_cast(QAccessible::InterfaceType type)

@@ -83,37 +83,6 @@ private:
     int slot_;
 };
 
-// The days drawn in a month, in order: the month's child that holds them, so
-// a reader counts a day's place among the month's days alone, not among the
-// blank slots or the month's title and headers. Nothing of its own to read.
-class MonthDaysAccessible : public QAccessibleInterface
-{
-public:
-    MonthDaysAccessible(QWidget* window, PlannerReading* reading, int month)
-        : window_(window), reading_(reading), month_(month)
-    {
-    }
-
-    bool isValid() const override { return window_; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
-    QString text(QAccessible::Text) const override { return {}; }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Grouping; }
-    QAccessible::State state() const override { return {}; }
-
-private:
-    QPointer<QWidget> window_;
-    PlannerReading* reading_;
-    int month_;
-};
-
 // What a month's table holds outside its six weeks: no cell, spanning
 // nothing. Qt's bridge uses the cell it asks a table for without checking it
 // exists, so a table answers with this rather than with none.
