@@ -28,7 +28,7 @@ void hear(QAccessibleEvent* event)
 
 QAccessibleInterface* dayAt(YearView& view, int month, int day)
 {
-    return QAccessible::queryAccessibleInterface(view.panel(month))->child(view.months().grid(month).firstSlot() + day - 1);
+    return QAccessible::queryAccessibleInterface(view.panel(month))->child(0)->child(day - 1);
 }
 
 // A reader's own connection to the accessibility bus; each number is another reader.
@@ -222,7 +222,7 @@ private slots:
         QTest::newRow("row extent below the weeks") << QList<Call>{{"table", "Table.GetRowExtentAt", {6, 0}, "0"}} << 0;
         QTest::newRow("column extent left of them") << QList<Call>{{"table", "Table.GetColumnExtentAt", {0, -1}, "0"}} << 0;
         QTest::newRow("selected above them") << QList<Call>{{"table", "Table.IsSelected", {-1, 0}, "false"}} << 0;
-        QTest::newRow("extents at index 42") << QList<Call>{{"table", "Table.GetRowColumnExtentsAtIndex", {42}, "true, -1, -1, 0, 0, false"}} << 0;
+        QTest::newRow("extents at index 42") << QList<Call>{{"table", "Table.GetRowColumnExtentsAtIndex", {42}, "NotSupported"}} << 0;
         QTest::newRow("an action out of range") << QList<Call>{{"year", "Action.DoAction", {7}, "InvalidArgs"}} << 0;
         QTest::newRow("all properties") << QList<Call>{{"root", "Properties.GetAll", {"org.a11y.atspi.Accessible"}, "NotSupported"}} << 0;
         QTest::newRow("a table call to a day") << QList<Call>{{"day", "Table.GetNRows", {}, "UnknownInterface"}} << 0;
@@ -365,7 +365,7 @@ private slots:
                 if (answer(sent.at(i)), sent.at(i).isError())
                     refused << pathOf(object) + ' ' + calls.at(int(i)).first + ": " + sent.at(i).error().name();
         }
-        QVERIFY2(objects.size() > 600 && refused.isEmpty(), qPrintable(refused.join('\n')));
+        QVERIFY2(objects.size() > 480 && refused.isEmpty(), qPrintable(refused.join('\n')));
     }
 
     // From 1 January 2026, as Tab enters the block, the keys move the day:
@@ -434,7 +434,8 @@ private slots:
     }
 
     // Space marks a January day once: its name, re-read by the object the
-    // change was told of, says so, readers are told, and it offers only the
+    // change was told of, says so, readers are told (the notice then leaves
+    // the screen, where flat review would read it), and it offers only the
     // focus, as February's days do (tst_orca hears Space there say why). On
     // Print, Space and a reader's Press print at once, Enter not, and the
     // focus, parked while Print and the year hide, never falls on a day,
@@ -449,6 +450,7 @@ private slots:
         QAccessible::installUpdateHandler(hear);
         planner.keys("Space, Space");
         QCOMPARE(std::ranges::count(heard, std::pair(QAccessible::NameChanged, QAccessible::uniqueId(first))), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(view.findChild<QWidget*>("noticeBar")->isHidden(), kEventually);
         QCOMPARE(QAccessible::accessibleInterface(QAccessible::uniqueId(first))->text(QAccessible::Name), "Thursday 1 January 2026, marked");
         QCOMPARE(first->actionInterface()->actionNames(), QStringList{"SetFocus"});
         planner.keys("PgDown, Space");

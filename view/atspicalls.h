@@ -17,6 +17,10 @@ struct AtSpiCall
     std::string_view interface, member, signature, refused = {};
 };
 
+// A month's days are children of their own group, not of the table, so a
+// cell is found by its row and column, never by a child's index.
+inline constexpr std::string_view kCellsByRow = "a month's cells are found by row and column, not by index";
+
 inline constexpr AtSpiCall kAtSpiCalls[] = {
     {"Accessible", "GetChildAtIndex", "i"},
     {"Application", "SetId", "ssv"},
@@ -53,12 +57,12 @@ inline constexpr AtSpiCall kAtSpiCalls[] = {
     {"EditableText", "SetTextContents", "s"},
     {"Value", "SetCurrentValue", "ssv"},
     {"Table", "GetAccessibleAt", "ii"},
-    {"Table", "GetIndexAt", "ii"},
-    {"Table", "GetColumnAtIndex", "i"},
-    {"Table", "GetRowAtIndex", "i"},
+    {"Table", "GetIndexAt", "ii", kCellsByRow},
+    {"Table", "GetColumnAtIndex", "i", kCellsByRow},
+    {"Table", "GetRowAtIndex", "i", kCellsByRow},
     {"Table", "GetColumnDescription", "i"},
     {"Table", "GetRowDescription", "i"},
-    {"Table", "GetRowColumnExtentsAtIndex", "i"},
+    {"Table", "GetRowColumnExtentsAtIndex", "i", kCellsByRow},
     {"Table", "GetColumnExtentAt", "ii"},
     {"Table", "GetRowExtentAt", "ii"},
     {"Table", "GetColumnHeader", "i"},

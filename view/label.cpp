@@ -35,10 +35,27 @@ void Label::paintEvent(QPaintEvent*)
     if (text().isEmpty())
         return;
     QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), drawingFlags(), palette(), isEnabled(), text(),
+                          foregroundRole());
+}
+
+QRect Label::characterRect(int offset) const
+{
+    if (offset < 0 || offset >= text().size())
+        return {};
+    const QRect line =
+        style()->itemTextRect(fontMetrics(), contentsRect(), drawingFlags(), isEnabled(), text());
+    const int before = fontMetrics().horizontalAdvance(text().left(offset));
+    const int width = fontMetrics().horizontalAdvance(text().at(offset));
+    return {text().isRightToLeft() ? line.right() + 1 - before - width : line.left() + before, line.top(),
+            width, line.height()};
+}
+
+int Label::drawingFlags() const
+{
     const auto direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    const int flags = static_cast<int>(QStyle::visualAlignment(direction, alignment()))
-                      | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
-    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(), foregroundRole());
+    return static_cast<int>(QStyle::visualAlignment(direction, alignment()))
+           | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
 }
 
 void Label::mousePressEvent(QMouseEvent* event)

@@ -21,6 +21,9 @@ public:
     void setNum(int number) { setText(QString::number(number)); }
     // Empties the caption as a label does, telling no reader.
     void clear();
+    // Where a character of the caption is drawn, in the label's own
+    // coordinates; empty off the caption.
+    QRect characterRect(int offset) const;
 
 signals:
     // A left-button click: press and release on the control.
@@ -39,6 +42,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    int drawingFlags() const;
+
     Reading reading_ = Reading::ByCaption;
     bool pressed_ = false;
 };

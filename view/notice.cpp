@@ -18,11 +18,17 @@ Notice::Notice(QWidget* parent) : QWidget(new NoticeBar(parent))
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 1, 1);
     hide();
+    parentWidget()->hide();
     held_.setSingleShot(true);
     held_.setInterval(kHeld);
+    // A notice told goes once held, with its bar: readers have its name from
+    // the event, and either left showing would be read by a reader reviewing
+    // the screen, the bar by its role.
     connect(&held_, &QTimer::timeout, this, [this] {
         if (waiting_)
             showText(*std::exchange(waiting_, std::nullopt));
+        else
+            parentWidget()->hide();
     });
 }
 
@@ -42,6 +48,7 @@ void Notice::showText(const QString& text)
     // Readers speak a notification when it starts showing.
     hide();
     setAccessibleName(text);
+    parentWidget()->show();
     show();
     held_.start();
 }

@@ -10,7 +10,8 @@ namespace tavrin {
 
 // A one-pixel, see-through line of news for screen readers: each tell() shows
 // it afresh with the text as its name, which readers speak as a notification
-// (how the outcome of a print is heard). Nothing of it is drawn.
+// (how the outcome of a print is heard), and hides it once held. Nothing of it
+// is drawn.
 class Notice : public QWidget
 {
     Q_OBJECT

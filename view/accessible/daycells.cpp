@@ -26,19 +26,42 @@ void* DayAccessible::interface_cast(QAccessible::InterfaceType type)
         return static_cast<QAccessibleTableCellInterface*>(this);
     if (type == QAccessible::ActionInterface)
         return static_cast<QAccessibleActionInterface*>(this);
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
     return nullptr;
 }
 
 QString DayAccessible::text(QAccessible::Text type) const
 {
+    // Qt 6.4's bridge passes no checkable state on, so a day that can be
+    // marked says so in its description, which Orca speaks after the name,
+    // in Where am I as on a move.
+    if (type == QAccessible::Description)
+        return markable() ? QStringLiteral("can be marked") : QString();
     if (type != QAccessible::Name || !shown())
         return {};
     return cell()->dayName() + (cell()->isMarked() ? QStringLiteral(", marked") : QString());
 }
 
+QAccessibleInterface* DayAccessible::parent() const
+{
+    return table()->child(0);
+}
+
 QRect DayAccessible::rect() const
 {
     return {cell()->mapToGlobal(QPoint()), cell()->size()};
+}
+
+QString DayAccessible::lineText() const
+{
+    return shown() ? cell()->text() : QString();
+}
+
+QRect DayAccessible::characterRect(int offset) const
+{
+    const QRect rect = shown() ? cell()->characterRect(offset) : QRect();
+    return rect.isNull() ? rect : rect.translated(cell()->mapToGlobal(QPoint()));
 }
 
 QAccessible::State DayAccessible::state() const

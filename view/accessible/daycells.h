@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "accessible/linetext.h"
+
 #include <QAccessible>
 #include <QPointer>
 
@@ -10,14 +12,17 @@ class DayCell;
 class PlannerReading;
 
 // One day of a month's table: named for its date while its cell shows a
-// number, hidden while the cell is blank. January's days can be marked once;
-// a marked day says so in its name and offers no more marking. A day is a list
-// item placed in the table, not a table cell: Orca reads the whole row of a
-// cell whose row differs from the last one's, so a week's move would be
-// heard from its Saturday; its place is still there for whoever asks.
+// number, hidden while the cell is blank; its text is the number, which a
+// reader reviewing the screen reads as it shows. January's days can be marked
+// once, as their description says until then; a marked day says so in its
+// name and offers no more marking. A day is a list item placed in the table, not a table cell:
+// Orca reads the whole row of a cell whose row differs from the last one's, so
+// a week's move would be heard from its Saturday; its place is still there
+// for whoever asks.
 class DayAccessible : public QAccessibleInterface,
                       public QAccessibleTableCellInterface,
-                      public QAccessibleActionInterface
+                      public QAccessibleActionInterface,
+                      public LineText
 {
 public:
     DayAccessible(QWidget* window, PlannerReading* reading, int month, int slot)
@@ -33,16 +38,21 @@ public:
     QWindow* window() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
-    QAccessibleInterface* parent() const override { return table(); }
+    // The month's days, which are its children while drawn.
+    QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int) const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
     QString text(QAccessible::Text type) const override;
+    using LineText::text;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+    QString lineText() const override;
+    QRect characterRect(int offset) const override;
     QAccessible::State state() const override;
 
     bool isSelected() const override { return false; }

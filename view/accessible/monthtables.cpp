@@ -12,9 +12,60 @@
 
 namespace tavrin {
 
-MonthAccessible::MonthAccessible(Panel* panel, PlannerReading* reading, int month)
-    : WidgetWith(panel, QAccessible::Table), reading_(reading), month_(month)
+QWindow* MonthDaysAccessible::window() const
 {
+    return window_->window()->windowHandle();
+}
+
+QAccessibleInterface* MonthDaysAccessible::parent() const
+{
+    return QAccessible::queryAccessibleInterface(reading_->months().panel(month_));
+}
+
+QAccessibleInterface* MonthDaysAccessible::child(int index) const
+{
+    const int slot = reading_->months().grid(month_).slotOfDay(index + 1);
+    return slot < 0 ? nullptr : reading_->dayAccessibles().at(month_, slot);
+}
+
+QAccessibleInterface* MonthDaysAccessible::childAt(int x, int y) const
+{
+    for (int day = 0; day < childCount(); ++day)
+        if (child(day)->rect().contains(x, y))
+            return child(day);
+    return nullptr;
+}
+
+int MonthDaysAccessible::childCount() const
+{
+    return reading_->months().grid(month_).days();
+}
+
+int MonthDaysAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    const auto* day = dynamic_cast<const DayAccessible*>(child);
+    return day && day->month() == month_ ? reading_->months().grid(month_).dayAt(day->slot()) - 1 : -1;
+}
+
+// The cells the days are drawn in.
+QRect MonthDaysAccessible::rect() const
+{
+    QRect rect;
+    for (int day = 0; day < childCount(); ++day)
+        rect |= child(day)->rect();
+    return rect;
+}
+
+MonthAccessible::MonthAccessible(Panel* panel, PlannerReading* reading, int month)
+    : WidgetWith(panel, QAccessible::Table), reading_(reading), month_(month),
+      days_(
+          QAccessible::registerAccessibleInterface(new MonthDaysAccessible(panel->window(), reading, month)))
+{
+}
+
+MonthAccessible::~MonthAccessible()
+{
+    QAccessible::deleteAccessibleInterface(days_);
 }
 
 QString MonthAccessible::text(QAccessible::Text type) const
@@ -33,26 +84,26 @@ QAccessible::State MonthAccessible::state() const
 
 QAccessibleInterface* MonthAccessible::child(int index) const
 {
-    if (index >= kCellsPerMonth && index < kCellsPerMonth + kMonthTexts)
-        return QAccessible::queryAccessibleInterface(reading_->WDay().at(textIndex(index - kCellsPerMonth)));
-    return index >= 0 && index < kCellsPerMonth ? reading_->dayAccessibles().at(month_, index) : nullptr;
+    if (index >= 1 && index <= kMonthTexts)
+        return QAccessible::queryAccessibleInterface(reading_->WDay().at(textIndex(index - 1)));
+    return index == 0 ? QAccessible::accessibleInterface(days_) : nullptr;
 }
 
 int MonthAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    if (const auto* day = dynamic_cast<const DayAccessible*>(child))
-        return day->month() == month_ ? day->slot() : -1;
+    if (child && child == QAccessible::accessibleInterface(days_))
+        return 0;
     for (int text = 0; text < kMonthTexts; ++text)
         if (child && child->object() == reading_->WDay().at(textIndex(text)))
-            return kCellsPerMonth + text;
+            return 1 + text;
     return -1;
 }
 
 QAccessibleInterface* MonthAccessible::childAt(int x, int y) const
 {
-    for (int slot = 0; slot < kCellsPerMonth; ++slot)
-        if (child(slot)->rect().contains(x, y))
-            return child(slot);
+    for (int index = 0; index < childCount(); ++index)
+        if (child(index)->rect().contains(x, y))
+            return child(index);
     return nullptr;
 }
 
@@ -60,7 +111,7 @@ QAccessibleInterface* MonthAccessible::focusChild() const
 {
     for (int slot = 0; slot < kCellsPerMonth; ++slot)
         if (reading_->months().cellAt(month_, slot)->hasKeyboardFocus())
-            return child(slot);
+            return reading_->dayAccessibles().at(month_, slot);
     return nullptr;
 }
 

@@ -4,10 +4,43 @@
 #include "accessible/widgetwith.h"
 #include "layouttables.h"
 
+#include <QPointer>
+
 namespace tavrin {
 
 class Panel;
 class PlannerReading;
+
+// The days drawn in a month, in order: the month's child that holds them, so
+// a reader counts a day's place among the month's days alone, not among the
+// blank slots or the month's title and headers. Nothing of its own to read.
+class MonthDaysAccessible : public QAccessibleInterface
+{
+public:
+    MonthDaysAccessible(QWidget* window, PlannerReading* reading, int month)
+        : window_(window), reading_(reading), month_(month)
+    {
+    }
+
+    bool isValid() const override { return window_; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text) const override { return {}; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    QPointer<QWidget> window_;
+    PlannerReading* reading_;
+    int month_;
+};
 
 // A month panel: a table of six weeks under its weekday headers, named for
 // its month. Its year is in every day's name.
@@ -15,6 +48,9 @@ class MonthAccessible : public WidgetWith<QAccessibleTableInterface, QAccessible
 {
 public:
     MonthAccessible(Panel* panel, PlannerReading* reading, int month);
+    ~MonthAccessible() override;
+    MonthAccessible(const MonthAccessible&) = delete;
+    MonthAccessible& operator=(const MonthAccessible&) = delete;
 
     // Its month is its description, not its name: a reader entering a table
     // with a name speaks the name and the table's size before the day, which
@@ -22,10 +58,11 @@ public:
     QString text(QAccessible::Text type) const override;
     QAccessible::State state() const override;
 
-    // Its days, then its title and weekday headers: where a reader reviewing
-    // the screen finds them, and not among the window's own children, which
-    // a reader counts at every move of the focus.
-    int childCount() const override { return kCellsPerMonth + kMonthTexts; }
+    // Its days drawn, held together, then its title and weekday headers:
+    // where a reader reviewing the screen finds them, and not among the
+    // window's own children, which a reader counts at every move of the focus.
+    // The blank slots are cells of the table only.
+    int childCount() const override { return 1 + kMonthTexts; }
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
@@ -60,6 +97,7 @@ private:
 
     PlannerReading* reading_; // the panel's window, there as long as the panel is
     int month_;
+    QAccessible::Id days_; // its MonthDaysAccessible, as long as it is
 };
 
 } // namespace tavrin

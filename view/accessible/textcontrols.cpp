@@ -3,11 +3,8 @@
 
 #include "label.h"
 #include "textbox.h"
-#include "textwalk.h"
 
 #include <QStyle>
-#include <algorithm>
-#include <tuple>
 
 namespace tavrin {
 
@@ -28,15 +25,9 @@ QAccessible::State TextBoxAccessible::state() const
     return state;
 }
 
-QString TextBoxAccessible::text(int start, int end) const
+QString TextBoxAccessible::lineText() const
 {
-    start = std::clamp(start, 0, characterCount());
-    return box()->text().mid(start, std::clamp(end, start, characterCount()) - start);
-}
-
-int TextBoxAccessible::characterCount() const
-{
-    return static_cast<int>(box()->text().size());
+    return box()->text();
 }
 
 // Where the line edit draws a character: its text margins, then its own
@@ -57,35 +48,6 @@ QRect TextBoxAccessible::characterRect(int offset) const
                      area.top() + (area.height() - metrics.height() + 1) / 2,
                      metrics.horizontalAdvance(text.at(offset)), metrics.height());
     return rect.translated(box()->mapToGlobal(QPoint()));
-}
-
-QString TextBoxAccessible::attributes(int offset, int* start, int* end) const
-{
-    const bool inside = offset >= 0 && offset <= characterCount();
-    *start = inside ? 0 : -1;
-    *end = inside ? characterCount() : -1;
-    return {};
-}
-
-QString TextBoxAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start,
-                                        int* end) const
-{
-    std::tie(*start, *end) = textUnitAt(box()->text(), offset, type);
-    return text(*start, *end);
-}
-
-QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
-                                            int* end) const
-{
-    std::tie(*start, *end) = textUnitBefore(box()->text(), offset, type);
-    return text(*start, *end);
-}
-
-QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
-                                           int* end) const
-{
-    std::tie(*start, *end) = textUnitAfter(box()->text(), offset, type);
-    return text(*start, *end);
 }
 
 TextBox* TextBoxAccessible::box() const

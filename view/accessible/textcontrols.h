@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "accessible/linetext.h"
 #include "accessible/widgetwith.h"
 
 namespace tavrin {
@@ -11,34 +12,17 @@ class TextBox;
 // Titles, headers and the year box: text to read, never to edit. The year
 // box sits in a frame disabled by design, yet is not dimmed itself. The text
 // interface lets a reader walk the text, as it would a line edit's.
-class TextBoxAccessible : public WidgetWith<QAccessibleTextInterface, QAccessible::TextInterface>
+class TextBoxAccessible : public WidgetWith<LineText, QAccessible::TextInterface>
 {
 public:
     explicit TextBoxAccessible(TextBox* box);
 
     QString text(QAccessible::Text type) const override;
+    using LineText::text;
     QAccessible::State state() const override;
 
-    QString text(int start, int end) const override;
-    int characterCount() const override;
-    // No caret: a reader finds it after the text, where a line edit keeps it.
-    int cursorPosition() const override { return characterCount(); }
+    QString lineText() const override;
     QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    QString attributes(int offset, int* start, int* end) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
-                             int* end) const override;
-    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
-                            int* end) const override;
-    // Nothing to select, no caret to move, nothing to scroll.
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    void setCursorPosition(int) override {}
-    void scrollToSubstring(int, int) override {}
 
 private:
     TextBox* box() const;
