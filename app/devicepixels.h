@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QMargins>
 #include <QRect>
 #include <QtMath>
 #include <algorithm>
@@ -35,13 +34,6 @@ struct DevicePixels
         const QPoint end(std::max(0, least(from.x())) + least(logical.width()),
                          std::max(0, least(from.y())) + least(logical.height()));
         return QRect(corner + origin, end + origin - QPoint(1, 1));
-    }
-
-    // The widest each of a frame's logical edges can be in device pixels.
-    QMargins atMost(const QMargins& logical) const
-    {
-        const auto most = [this](int figure) { return std::max(0, qCeil((figure + 0.5) * ratio) - 1); };
-        return {most(logical.left()), most(logical.top()), most(logical.right()), most(logical.bottom())};
     }
 
     // The logical length whose device length never exceeds `device`.

@@ -2,6 +2,7 @@
 #include "normalstate.h"
 
 #include "devicepixels.h"
+#include "frameextents.h"
 #include "yearview.h"
 
 #include <QEvent>
@@ -68,17 +69,25 @@ public:
     }
 
 private:
-    QSize frame() const { return window_->frameGeometry().size() - window_->size(); }
-    // The frame's edges. Back from fullscreen, the window is placed before
-    // the window manager has framed it again, in the frame it had before.
-    // Each edge is the widest seen on this screen: openbox adds a resize
-    // handle while the window may be resized and drops it at its next
-    // move, and a size that followed it would change at the user's move.
+    // On X11 the frame comes from the window manager's own word, since Qt's
+    // may stay empty (FrameExtents).
+    QSize frame() const
+    {
+        if (!extents_)
+            return window_->frameGeometry().size() - window_->size();
+        const QMargins edge = extents_->read();
+        const qreal ratio = window_->devicePixelRatio();
+        return {qCeil((edge.left() + edge.right()) / ratio), qCeil((edge.top() + edge.bottom()) / ratio)};
+    }
+    // The X11 frame's edges, in device pixels. Back from fullscreen, the
+    // window is placed before the window manager has framed it again, in the
+    // frame it had before. Each edge is the widest seen on this screen:
+    // openbox adds a resize handle while the window may be resized and drops
+    // it at its next move, and a size that followed it would change at the
+    // user's move.
     QMargins margins()
     {
-        const QRect outer = window_->frameGeometry(), inner = window_->geometry();
-        const QMargins now(inner.left() - outer.left(), inner.top() - outer.top(),
-                           outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        const QMargins now = extents_ ? extents_->read() : QMargins();
         if (!now.isNull() && !(window_->windowState() & kLarger))
             margins_ =
                 QMargins(std::max(now.left(), margins_.left()), std::max(now.top(), margins_.top()),
@@ -97,6 +106,10 @@ private:
     {
         handle_ = handle;
         handle_->installEventFilter(this);
+        if (!wayland_) {
+            delete extents_;
+            extents_ = new FrameExtents(this, handle_->winId(), [this] { fit(); });
+        }
         connect(handle_, &QWindow::screenChanged, this, [this] {
             margins_ = {};
             fit(true);
@@ -149,7 +162,7 @@ private:
         }
         const DevicePixels px{screen.devicePixelRatio(), screen.geometry().topLeft()};
         const QRect room = px.inside(screen.availableGeometry());
-        const QMargins edge = px.atMost(margins());
+        const QMargins edge = margins();
         QSize most(px.fitting(room.width() - edge.left() - edge.right()),
                    px.fitting(room.height() - edge.top() - edge.bottom()));
         std::optional<QPoint> corner;
@@ -241,6 +254,7 @@ private:
     Placement settled_;
     QSize own_;
     QMargins margins_;
+    FrameExtents* extents_ = nullptr; // on X11, once the window is shown
     bool framed_ = false;
     QPointer<QWindow> handle_;
     Qt::WindowStates chosen_;

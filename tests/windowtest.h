@@ -92,7 +92,8 @@ inline QByteArray run(const QString& program, const QStringList& arguments, cons
         qWarning("missing: %s", qPrintable(program));
     process.write(input);
     process.closeWriteChannel();
-    process.waitForFinished();
+    if (process.state() != QProcess::NotRunning && !process.waitForFinished(kEventually))
+        qWarning("%s %s did not end within %d s", qPrintable(program), qPrintable(arguments.join(' ')), kEventually / 1000);
     return process.readAllStandardOutput();
 }
 
