@@ -25,9 +25,9 @@ DATE = re.compile(r'\d+ [A-Z][a-z]+ \d+')
 
 def end_to_end(tavrin, home, timed):
     # The times given below are what a user must get; they hold on a quiet machine only. With both cores busy
-    # (two busy loops), Orca handles a held arrow's presses a second or more late, and each one it handles cuts
-    # short what it was saying, the final year and its notice 400 ms after the last step included: then the
-    # year is not said at all, however long this waits. Starting up has all the time a busy machine needs.
+    # (two busy loops), Orca may hear a held arrow's presses seconds late, each cutting short what it was
+    # saying: the planner tells the final year once Orca has heard them all, later then than these times.
+    # Starting up has all the time a busy machine needs.
     orca, limit = Orca(home), (lambda seconds: seconds if timed else 30)
     orca.wait('Screen reader on', 60, time.time())  # Orca greets, then starts listening
     while 'Starting ATSPI registry' not in open(orca.log).read():

@@ -26,6 +26,9 @@ namespace {
 // How long a key waits for the readers: longer than a reader busy for a
 // moment takes, short enough that a reader that hangs leaves the planner usable.
 constexpr std::chrono::milliseconds kPatience{1500};
+// A key let through unheard still cuts short what the reader says once it
+// hears it: the planner keeps count of it this long.
+constexpr std::chrono::milliseconds kHeardBound{10000};
 
 // The names AT-SPI gives the keys that type no text, as Qt's bridge sends them.
 QString keyName(const QKeyEvent& key)
@@ -130,21 +133,30 @@ public:
                                                 key.nativeVirtualKey(), key.nativeModifiers(), key.text(),
                                                 key.isAutoRepeat(), key.count());
         copy->setTimestamp(key.timestamp()); // the pace of a run is the keys' own
-        waiting_.push_back({target, std::move(copy)});
-        Waiting* waiting = &waiting_.back();
+        const std::uint64_t number = next_++;
+        waiting_.push_back({number, target, std::move(copy)});
+        ++unheard_;
         auto* watcher =
-            new QDBusPendingCallWatcher(bus.asyncCall(call, static_cast<int>(kPatience.count())), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, waiting, watcher] {
+            new QDBusPendingCallWatcher(bus.asyncCall(call, static_cast<int>(kHeardBound.count())), this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, number, watcher] {
             const QDBusPendingReply<bool> reply = *watcher;
-            waiting->consumed = reply.isValid() && reply.value();
-            waiting->heard = true;
+            --unheard_;
             watcher->deleteLater();
+            if (Waiting* waiting = find(number)) {
+                waiting->consumed = reply.isValid() && reply.value();
+                waiting->heard = true;
+            }
+            release();
+        });
+        QTimer::singleShot(kPatience, this, [this, number] {
+            if (Waiting* waiting = find(number))
+                waiting->heard = true; // let through, unheard
             release();
         });
         return true;
     }
 
-    bool holdsKeys() const { return !waiting_.empty() || !ready_.empty(); }
+    bool holdsKeys() const { return unheard_ > 0 || !waiting_.empty() || !ready_.empty(); }
 
 private:
     // As Qt's bridge does, keys go to the readers while any reader listens
@@ -182,11 +194,19 @@ private:
 
     struct Waiting
     {
+        std::uint64_t number; // in the order the keys came
         QPointer<QObject> target;
         std::unique_ptr<QKeyEvent> key;
         bool heard = false;
         bool consumed = false; // a reader took the key for itself
     };
+
+    Waiting* find(std::uint64_t number)
+    {
+        if (waiting_.empty() || number < waiting_.front().number)
+            return nullptr; // gone on already
+        return &waiting_[number - waiting_.front().number];
+    }
 
     // Keys go on in the order they came, each once the readers heard it;
     // those heard while the planner was busy go on together, after the
@@ -251,6 +271,8 @@ private:
                                                    Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
 
     std::deque<Waiting> waiting_;
+    std::uint64_t next_ = 0;
+    int unheard_ = 0; // keys sent to the readers, not yet answered
     std::deque<Ready> ready_;
     bool handing_ = false;
     std::set<const QEvent*> released_;

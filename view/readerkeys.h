@@ -14,7 +14,9 @@ namespace tavrin {
 // Safe to call often.
 void installReaderKeys();
 
-// Whether keys the user pressed are still with the readers, not yet acted on.
+// Whether keys the user pressed are still with the readers: not yet acted on,
+// or let through before a reader heard them (it will cut short what it is
+// saying when it does).
 bool keysWithReaders();
 
 // The presses a key event stands for: a held key's presses that came
