@@ -39,6 +39,12 @@ MainWindow::MainWindow(Services services) : services_(std::move(services))
         services_.printer.get(), &PageSink::finished, notice(),
         [notice = notice()](const PrintOutcome& outcome) { reportPrintOutcome(outcome, *notice); },
         Qt::QueuedConnection);
+    pressTold_.setSingleShot(true);
+    pressTold_.setInterval(kPressTold);
+    connect(&pressTold_, &QTimer::timeout, this, [this] {
+        if (services_.printer->pageOnItsWay())
+            notice()->tell(pressText_);
+    });
     stillWaiting_.setInterval(kStillWaiting);
     connect(&stillWaiting_, &QTimer::timeout, this, [this] {
         if (services_.printer->pageOnItsWay())
@@ -152,19 +158,20 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
         Label1()->setText(QString::number(SpinButton1()->Value()) + QStringLiteral(" Tavrin"));
         Command1()->hide();
         SpinButton1()->hide();
-        // A reader hears the press at once; the outcome may take as long as
-        // the print server does.
         const bool queued = services_.printer->pageOnItsWay();
         const QString printer = services_.printer->printerName();
         // Makes the page from the window as it stands and returns: the
         // printer hands it over on its own thread, so the window is back at
         // once whatever the print server does.
         services_.printer->print(*this);
-        if (!queued && services_.printer->pageOnItsWay())
+        if (queued) {
+            notice()->tell(QStringLiteral("A page is already on its way; this one follows it"));
+        } else if (services_.printer->pageOnItsWay()) {
             stillWaiting_.start();
-        notice()->tell(queued ? QStringLiteral("A page is already on its way; this one follows it")
-                       : printer.isEmpty() ? QStringLiteral("Printing…")
-                                           : QStringLiteral("Printing to %1…").arg(printer));
+            pressText_ = printer.isEmpty() ? QStringLiteral("Printing…")
+                                           : QStringLiteral("Printing to %1…").arg(printer);
+            pressTold_.start();
+        }
     } catch (const Failure& failure) {
         reportPrintOutcome({{}, failure}, *notice());
     } catch (const std::exception& error) {

@@ -64,6 +64,12 @@ private:
     // hears so every kStillWaiting, not only at the bound.
     QTimer stillWaiting_;
     static constexpr std::chrono::seconds kStillWaiting{10};
+    // A page the print server takes at once is told by its outcome alone: a
+    // reader would speak the press first and keep the user from the outcome.
+    // One still on its way after kPressTold is told as it goes.
+    QTimer pressTold_;
+    QString pressText_;
+    static constexpr std::chrono::milliseconds kPressTold{300};
 };
 
 } // namespace tavrin
