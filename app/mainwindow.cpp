@@ -165,6 +165,10 @@ void MainWindow::Command1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoi
         // once whatever the print server does.
         services_.printer->print(*this);
         if (queued) {
+            if (pressTold_.isActive()) { // the first press is told first
+                pressTold_.stop();
+                notice()->tell(pressText_);
+            }
             notice()->tell(QStringLiteral("A page is already on its way; this one follows it"));
         } else if (services_.printer->pageOnItsWay()) {
             stillWaiting_.start();
