@@ -7,8 +7,8 @@
 
 namespace tavrin {
 
-AnnouncePace::AnnouncePace(QObject* parent, std::function<void()> tell)
-    : QObject(parent), tell_(std::move(tell))
+AnnouncePace::AnnouncePace(QObject* parent, std::function<void()> tell, std::function<void()> glimpse)
+    : QObject(parent), tell_(std::move(tell)), glimpse_(std::move(glimpse))
 {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettle);
@@ -40,6 +40,13 @@ void AnnouncePace::stepped(std::optional<std::uint64_t> keyTime)
     if (untold_)
         return;
     told_.start();
+    if (inRun)
+        letReadersSpeak();
+    if (inRun && glimpse_) {
+        untold_ = true; // told in full once the keys are still
+        glimpse_();
+        return;
+    }
     tell_();
 }
 

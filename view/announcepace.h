@@ -18,14 +18,16 @@ namespace tavrin {
 // told. A step on its own is told at once; within a run (steps kRun apart
 // or closer) one is told every kGap, and the step the keys end on once they
 // have been still for kSettle (keys the reader holds are not still), unless
-// it was told already. A step made by a
+// it was told already. A reader speaks whole what it is asked to, however
+// late: given a glimpse, a step within a run is glimpsed, briefly, and the
+// step the keys end on is told once they are still. A step made by a
 // key is timed by the key's own time: under load the planner and the reader
 // take the keys late and bunched or spread, but the user's pace is the keys'.
 class AnnouncePace : public QObject
 {
     Q_OBJECT
 public:
-    AnnouncePace(QObject* parent, std::function<void()> tell);
+    AnnouncePace(QObject* parent, std::function<void()> tell, std::function<void()> glimpse = {});
 
     // keyTime: the time of the key that made the step, if a key did.
     void stepped(std::optional<std::uint64_t> keyTime = std::nullopt);
@@ -37,6 +39,7 @@ public:
 
 private:
     std::function<void()> tell_;
+    std::function<void()> glimpse_;
     QElapsedTimer stepped_;
     std::optional<std::uint64_t> keyTime_;
     QElapsedTimer told_;

@@ -4,6 +4,7 @@
 #include "datemodel.h"
 #include "daycell.h"
 #include "monthblock.h"
+#include "names.h"
 #include "notice.h"
 #include "panel.h"
 #include "readerkeys.h"
@@ -209,6 +210,14 @@ void DayKeys::tellCurrent()
         months_.panel(current_.month)->setFocus(Qt::OtherFocusReason); // announces the day once in
     else
         announceDayFocus();
+}
+
+// A day passed within a run is told by its day and month alone, as a notice:
+// a reader speaks it whole even once the keys have gone on, and a full date
+// (a January day's "can be marked" besides) would hold up the one they end on.
+void DayKeys::glimpseCurrent()
+{
+    notice_->tell(QStringLiteral("%1 %2").arg(current_.day).arg(toQString(model_.monthName(current_.month))));
 }
 
 void DayKeys::frameCurrent()

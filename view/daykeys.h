@@ -56,6 +56,7 @@ private:
     void place(int month, int day);
     void moveTo(int month, int day);
     void tellCurrent();
+    void glimpseCurrent();
     void markOrSayWhyNot();
     void frameCurrent();
     void announceDayFocus();
@@ -75,7 +76,7 @@ private:
     std::uint64_t keyTime_ = 0;        // when the key being handled was pressed
     DayCell* framed_ = nullptr;        // the cell that shows the current day
     const DayCell* refused_ = nullptr; // the day a reader was told it cannot mark
-    AnnouncePace pace_{this, [this] { tellCurrent(); }};
+    AnnouncePace pace_{this, [this] { tellCurrent(); }, [this] { glimpseCurrent(); }};
 };
 
 } // namespace tavrin

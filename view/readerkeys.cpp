@@ -19,6 +19,8 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace tavrin {
 namespace {
@@ -29,6 +31,10 @@ constexpr std::chrono::milliseconds kPatience{1500};
 // A key let through unheard still cuts short what the reader says once it
 // hears it: the planner keeps count of it this long.
 constexpr std::chrono::milliseconds kHeardBound{10000};
+// A reader cuts short what it starts saying at the next key it hears: after
+// a step told within a run, the keys wait this long before they go to the
+// readers, time enough for the speech to start.
+constexpr std::chrono::milliseconds kBreath{300};
 
 // The names AT-SPI gives the keys that type no text, as Qt's bridge sends them.
 QString keyName(const QKeyEvent& key)
@@ -95,6 +101,12 @@ public:
                 look_.stop();
         });
         look_.start(std::chrono::milliseconds(250));
+        breath_.setSingleShot(true);
+        breath_.setInterval(kBreath);
+        connect(&breath_, &QTimer::timeout, this, [this] {
+            for (const auto& [number, call] : std::exchange(unsent_, {}))
+                send(number, call);
+        });
     }
 
     bool eventFilter(QObject* target, QEvent* event) override
@@ -110,10 +122,8 @@ public:
                     Qt::QueuedConnection);
             return false;
         }
-        QDBusConnection bus(QStringLiteral("a11y"));
-        if (!QAccessible::isActive() || !bus.isConnected())
-            return false;
-        if (!readersListen_)
+        if (!readersListen_ || !QAccessible::isActive()
+            || !QDBusConnection(QStringLiteral("a11y")).isConnected())
             return false;
         const auto& key = *static_cast<QKeyEvent*>(event);
         QDBusMessage call = QDBusMessage::createMethodCall(
@@ -135,9 +145,28 @@ public:
         copy->setTimestamp(key.timestamp()); // the pace of a run is the keys' own
         const std::uint64_t number = next_++;
         waiting_.push_back({number, target, std::move(copy)});
+        if (breath_.isActive())
+            unsent_.push_back({number, call});
+        else
+            send(number, call);
+        return true;
+    }
+
+    bool holdsKeys() const { return unheard_ > 0 || !waiting_.empty() || !ready_.empty(); }
+
+    void letReadersSpeak()
+    {
+        if (readersListen_ && !breath_.isActive())
+            breath_.start();
+    }
+
+private:
+    void send(std::uint64_t number, const QDBusMessage& call)
+    {
         ++unheard_;
-        auto* watcher =
-            new QDBusPendingCallWatcher(bus.asyncCall(call, static_cast<int>(kHeardBound.count())), this);
+        auto* watcher = new QDBusPendingCallWatcher(
+            QDBusConnection(QStringLiteral("a11y")).asyncCall(call, static_cast<int>(kHeardBound.count())),
+            this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, number, watcher] {
             const QDBusPendingReply<bool> reply = *watcher;
             --unheard_;
@@ -153,12 +182,8 @@ public:
                 waiting->heard = true; // let through, unheard
             release();
         });
-        return true;
     }
 
-    bool holdsKeys() const { return unheard_ > 0 || !waiting_.empty() || !ready_.empty(); }
-
-private:
     // As Qt's bridge does, keys go to the readers while any reader listens
     // for events.
     bool watchReaders()
@@ -274,6 +299,8 @@ private:
     std::uint64_t next_ = 0;
     int unheard_ = 0; // keys sent to the readers, not yet answered
     std::deque<Ready> ready_;
+    std::vector<std::pair<std::uint64_t, QDBusMessage>> unsent_; // keys pressed while the readers speak
+    QTimer breath_;
     bool handing_ = false;
     std::set<const QEvent*> released_;
     QTimer look_;
@@ -298,6 +325,12 @@ void installReaderKeys()
 int presses(const QKeyEvent& key)
 {
     return key.isAutoRepeat() ? std::max(1, key.count()) : 1;
+}
+
+void letReadersSpeak()
+{
+    if (theReaderKeys)
+        theReaderKeys->letReadersSpeak();
 }
 
 bool keysWithReaders()

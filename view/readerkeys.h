@@ -14,6 +14,10 @@ namespace tavrin {
 // Safe to call often.
 void installReaderKeys();
 
+// A step within a run was just told: keys pressed from now wait a moment
+// before the readers hear them, so that what was told starts to be spoken.
+void letReadersSpeak();
+
 // Whether keys the user pressed are still with the readers: not yet acted on,
 // or let through before a reader heard them (it will cut short what it is
 // saying when it does).
