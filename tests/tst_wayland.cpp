@@ -80,6 +80,11 @@ private slots:
     // maximize button, where Qt 6.4's decoration draws it, restores it.
     void titleBar()
     {
+        // weston's X11 output follows the X pointer only once the pointer
+        // has entered its window, and it maps under the pointer: the pointer
+        // starts off it, on the X screen's larger margin.
+        const QSize output = QGuiApplication::primaryScreen()->size();
+        tavrin::test::run("xdotool", {"mousemove", QString::number(output.width() + 10), QString::number(output.height() + 10)});
         tavrin::MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window, tavrin::test::kEventually));
