@@ -36,6 +36,14 @@ struct DevicePixels
         return QRect(corner + origin, end + origin - QPoint(1, 1));
     }
 
+    // The logical area Qt hands over for a device area.
+    QRect logical(const QRect& device) const
+    {
+        const auto from = [this](int figure) { return qRound(figure / ratio); };
+        return {from(device.x() - origin.x()) + origin.x(), from(device.y() - origin.y()) + origin.y(),
+                from(device.width()), from(device.height())};
+    }
+
     // The logical length whose device length never exceeds `device`.
     int fitting(int device) const { return qFloor(device / ratio); }
 };

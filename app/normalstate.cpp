@@ -2,7 +2,7 @@
 #include "normalstate.h"
 
 #include "devicepixels.h"
-#include "frameextents.h"
+#include "x11window.h"
 #include "yearview.h"
 
 #include <QEvent>
@@ -11,7 +11,9 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
+#include <utility>
 
 namespace tavrin {
 namespace {
@@ -70,12 +72,12 @@ public:
 
 private:
     // On X11 the frame comes from the window manager's own word, since Qt's
-    // may stay empty (FrameExtents).
+    // may stay empty (X11Window).
     QSize frame() const
     {
-        if (!extents_)
+        if (!server_)
             return window_->frameGeometry().size() - window_->size();
-        const QMargins edge = extents_->read();
+        const QMargins edge = server_->frame();
         const qreal ratio = window_->devicePixelRatio();
         return {qCeil((edge.left() + edge.right()) / ratio), qCeil((edge.top() + edge.bottom()) / ratio)};
     }
@@ -87,7 +89,7 @@ private:
     // user's move.
     QMargins margins()
     {
-        const QMargins now = extents_ ? extents_->read() : QMargins();
+        const QMargins now = server_ ? server_->frame() : QMargins();
         if (!now.isNull() && !(window_->windowState() & kLarger))
             margins_ =
                 QMargins(std::max(now.left(), margins_.left()), std::max(now.top(), margins_.top()),
@@ -107,8 +109,8 @@ private:
         handle_ = handle;
         handle_->installEventFilter(this);
         if (!wayland_) {
-            delete extents_;
-            extents_ = new FrameExtents(this, handle_->winId(), [this] { fit(); });
+            delete server_;
+            server_ = new X11Window(this, handle_->winId(), [this] { fit(); });
         }
         connect(handle_, &QWindow::screenChanged, this, [this] {
             margins_ = {};
@@ -135,8 +137,20 @@ private:
             return;
         const bool framedNow = !framed_ && !frame().isNull();
         framed_ = framed_ || framedNow;
-        if (!wayland_)
-            return fitX11(*screen, anew || framedNow);
+        if (!wayland_) {
+            // Qt hears of the window manager's changes in events that may
+            // come apart: back from fullscreen, the window may have the new
+            // state and the old fullscreen place, and a size set then goes
+            // out with that place (the window in the corner, its title bar
+            // off the screen); gone fullscreen, it may have the new place and
+            // still the normal state, in which it would be given its own
+            // size. So nothing is set while Qt is behind the server; the
+            // event still due to it brings another fit.
+            owedAnew_ = owedAnew_ || anew || framedNow;
+            if (behindServer(*screen))
+                return;
+            return fitX11(*screen, std::exchange(owedAnew_, false));
+        }
         const QSize area = givenOn_ == screen ? given_ : screen->availableGeometry().size();
         own_ = YearView::plannerSize(YearView::scaleToFit(area - frame()));
         if (framedNow && !fits(area) && !(window_->windowState() & kLarger)) {
@@ -192,6 +206,26 @@ private:
             window_->setGeometry(QRect(*corner, own_));
         else if (room.contains(outer))
             settled_ = now;
+    }
+
+    // Whether the X server has the window in another state, elsewhere or at
+    // another size than Qt has heard so far (a logical pixel either way is
+    // Qt's rounding).
+    bool behindServer(const QScreen& screen) const
+    {
+        if (!server_ || !handle_)
+            return false;
+        if (server_->states() != (handle_->windowStates() & kLarger))
+            return true;
+        const QRect server = server_->placed();
+        if (server.isEmpty())
+            return false;
+        const QRect known = handle_->geometry();
+        const QRect there =
+            DevicePixels{screen.devicePixelRatio(), screen.geometry().topLeft()}.logical(server);
+        const auto apart = [](int a, int b) { return std::abs(a - b) > 1; };
+        return apart(known.x(), there.x()) || apart(known.y(), there.y())
+               || apart(known.width(), there.width()) || apart(known.height(), there.height());
     }
 
     // The logical corner that puts the window, frame and all, in the middle
@@ -254,8 +288,9 @@ private:
     Placement settled_;
     QSize own_;
     QMargins margins_;
-    FrameExtents* extents_ = nullptr; // on X11, once the window is shown
+    X11Window* server_ = nullptr; // on X11, once the window is shown
     bool framed_ = false;
+    bool owedAnew_ = false; // a fit that Qt's lag put off was to place the window anew
     QPointer<QWindow> handle_;
     Qt::WindowStates chosen_;
     // The size a maximized window was given on a screen: the area that the
