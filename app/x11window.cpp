@@ -18,16 +18,15 @@ xcb_connection_t* connection()
 
 template <typename Reply> using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
-// The values of the window's property `atom`, 32 bits each, of `type`.
-template <typename Value>
-std::vector<Value> readProperty(xcb_connection_t* x, quint32 window, quint32 atom, quint32 type)
+// The first 32 values of the window's property `atom`, 32 bits each, of `type`.
+std::vector<quint32> readProperty(xcb_connection_t* x, quint32 window, quint32 atom, quint32 type)
 {
     const Owned<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(x, xcb_get_property(x, 0, window, atom, type, 0, 32), nullptr), &std::free);
     if (!reply || reply->format != 32)
         return {};
-    const auto* values = static_cast<const Value*>(xcb_get_property_value(reply.get()));
-    return {values, values + xcb_get_property_value_length(reply.get()) / sizeof(Value)};
+    const auto* values = static_cast<const quint32*>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / sizeof(quint32)};
 }
 
 } // namespace
@@ -62,7 +61,7 @@ QMargins X11Window::frame() const
     if (!x || !atoms_[FrameExtents])
         return {};
     // Left, right, top, bottom.
-    const auto edge = readProperty<quint32>(x, window_, atoms_[FrameExtents], XCB_ATOM_CARDINAL);
+    const auto edge = readProperty(x, window_, atoms_[FrameExtents], XCB_ATOM_CARDINAL);
     return edge.size() == 4 ? QMargins(int(edge[0]), int(edge[2]), int(edge[1]), int(edge[3])) : QMargins();
 }
 
@@ -90,7 +89,7 @@ Qt::WindowStates X11Window::states() const
         return {};
     Qt::WindowStates states;
     bool vertical = false, horizontal = false;
-    for (const quint32 atom : readProperty<quint32>(x, window_, atoms_[State], XCB_ATOM_ATOM)) {
+    for (const quint32 atom : readProperty(x, window_, atoms_[State], XCB_ATOM_ATOM)) {
         if (atom == atoms_[Fullscreen])
             states |= Qt::WindowFullScreen;
         vertical = vertical || atom == atoms_[MaximizedVert];
